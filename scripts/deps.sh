@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, once: a second run finds
+# everything present and installs nothing.
+set -euo pipefail
+
+need=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
+      clang libclang-rt-14-dev g++-mingw-w64-i686-posix
+      wine wine32:i386 fonts-wine xvfb xauth imagemagick)
+
+missing=()
+for p in "${need[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+
+echo "deps: installing ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
