@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Kudomat Zub and starts it under Wine on the user's display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${DISPLAY:-}" ]; then
+  cat >&2 <<'MSG'
+make run: there is no display (DISPLAY is not set), so the window has nowhere to show.
+Run it from a desktop session, over ssh -X, or on a virtual screen:
+    xvfb-run -a -s "-screen 0 1024x768x24" make run
+MSG
+  exit 1
+fi
+scripts/deps.sh
+scripts/build.sh native
+scripts/build.sh win32
+source scripts/wine-env.sh
+kz_wine_prefix "$PWD/build/wine-run"
+exec wine build/win32/shell/KudomatZub.exe

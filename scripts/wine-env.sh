@@ -1,0 +1,62 @@
+# Wine and Xvfb helpers for the run and test scripts; source it.
+#
+#   kz_wine_prefix DIR [desktop]  make (once) and select a 32-bit prefix
+#   kz_xvfb_start                 start a private 24-bit X server, set DISPLAY
+#   kz_wineserver_start           a persistent, warmed wine server
+#   kz_wine_stop                  end the wine server and the X server
+
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+KZ_XVFB_PID=""
+
+kz_wine_prefix() {
+  local dir="$1" desktop="${2:-}"
+  export WINEPREFIX="$dir"
+  if [ -f "$dir/system.reg" ]; then return 0; fi
+  echo "wine: creating prefix $dir"
+  mkdir -p "$dir"
+  wineboot -i >/dev/null 2>&1 || true
+  # A crash ends the program instead of waiting behind an invisible dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  if [ -n "$desktop" ]; then
+    # A virtual desktop: Wine draws caption and menu bar itself, so screen
+    # shots are true, and closing a window does not wait.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  fi
+  mkdir -p "$dir/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/*.ttf "$dir/drive_c/windows/Fonts/" 2>/dev/null || true
+  wineserver -w
+}
+
+kz_xvfb_start() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  KZ_XVFB_PID=$!
+  local number=""
+  read -r -t 30 number <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "$number" ]; then
+    echo "xvfb: the X server did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$number"
+}
+
+kz_wineserver_start() {
+  wineserver -p
+  wine cmd /c exit >/dev/null 2>&1 || true
+}
+
+kz_wine_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$KZ_XVFB_PID" ]; then
+    kill "$KZ_XVFB_PID" >/dev/null 2>&1 || true
+    wait "$KZ_XVFB_PID" 2>/dev/null || true
+    KZ_XVFB_PID=""
+  fi
+}

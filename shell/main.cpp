@@ -1,0 +1,29 @@
+// Entry point: start-up in its fixed order, then the message loop.
+#include <windows.h>
+
+#include "resources/resource_ids.h"
+#include "shell/app.h"
+
+using namespace kz;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
+  appInstance = instance;
+  RegisterAppClass(instance);
+  if (!CreateAppWindow(instance, showState)) return 0;
+  SetWindowPos(mainWindow, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE);
+  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+
+  composer.LoadWordLists();
+  composer.LoadSpellingPairs();
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    // Translated for the message's own window: Ctrl+R reaches the main
+    // window only while it has the focus itself.
+    if (!TranslateAcceleratorA(msg.hwnd, accelerators, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  return static_cast<int>(msg.wParam);
+}
