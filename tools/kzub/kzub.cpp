@@ -1,0 +1,133 @@
+// kzub: the command-line composer. It runs the window's engine on the
+// window's word lists and prints, one per line, exactly the comments the
+// window would show for the same settings and clock seconds.
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "compose/composer.h"
+#include "compose/random.h"
+#include "compose/stored_strings.h"
+#include "tools/kzub/kzub_options.h"
+
+#ifndef KZ_VERSION
+#define KZ_VERSION "unknown"
+#endif
+
+namespace kz {
+namespace {
+
+// The second the next comment is composed in.
+std::uint32_t currentSecond = 0;
+std::uint32_t ToolClock() { return currentSecond; }
+
+// Remembers what the composer shows, as the window's two boxes would.
+class CapturedBoxes final : public TextDisplay {
+ public:
+  void ShowText(int controlId, const char* text) override {
+    if (controlId == kCommentBox) comment = text;
+    if (controlId == kLengthMarkBox) mark = text;
+  }
+  const char* comment = "";
+  const char* mark = "";
+};
+
+// Lines gathered into large writes.
+class LineWriter {
+ public:
+  explicit LineWriter(std::FILE* out) : out_(out) {}
+  ~LineWriter() { Flush(); }
+  void Put(const char* text) {
+    const std::size_t n = std::strlen(text);
+    if (used_ + n > sizeof buffer_) Flush();
+    if (n > sizeof buffer_) {
+      std::fwrite(text, 1, n, out_);
+      return;
+    }
+    std::memcpy(buffer_ + used_, text, n);
+    used_ += n;
+  }
+  void Flush() {
+    if (used_) std::fwrite(buffer_, 1, used_, out_);
+    used_ = 0;
+  }
+
+ private:
+  std::FILE* out_;
+  char buffer_[1 << 16];
+  std::size_t used_ = 0;
+};
+
+// The composer is large; it lives in static storage as in the window.
+Composer composer;
+const StoredStrings storedStrings;
+
+int Run(const KzubOptions& options) {
+  CapturedBoxes boxes;
+  composer.instance = &storedStrings;
+  composer.window = &boxes;
+  composer.LoadWordLists();
+  composer.LoadSpellingPairs();
+
+  SliderRecord sliders[kSectionCount];
+  for (int s = 0; s < kSectionCount; ++s) {
+    sliders[s] = kInitialSliders[s];
+    sliders[s].style = options.style;
+    sliders[s].y = options.knobRows[s] - (kTopRow - 43);  // the knob's top edge
+    sliders[s].enabled = 1;
+  }
+
+  SetClock(ToolClock);
+  const std::uint32_t first = options.seedGiven ? options.seed : SystemClockSeconds();
+  static LineWriter out(stdout);
+  for (std::uint32_t i = 0; i < options.count; ++i) {
+    if (i == 1) {
+      for (int s = 0; s < kSectionCount; ++s) {
+        if (options.frozen[s]) sliders[s].enabled = 0;
+      }
+    }
+    currentSecond = first + i;  // wraps as the 32-bit clock does
+    composer.Compose(options.spelling, options.role, sliders);
+    if (options.mark) {
+      out.Put(boxes.mark);
+      out.Put(" ");
+    }
+    out.Put(boxes.comment);
+    out.Put("\n");
+  }
+  out.Flush();
+  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace kz
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Plain "\n" line ends, byte for byte as on other systems.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
+  kz::KzubOptions options;
+  std::string error;
+  switch (kz::ParseKzubOptions(argc, argv, &options, &error)) {
+    case kz::KzubAction::kHelp:
+      std::fputs(kz::KzubUsage(), stdout);
+      return 0;
+    case kz::KzubAction::kVersion:
+      std::fputs("kzub " KZ_VERSION "\n", stdout);
+      return 0;
+    case kz::KzubAction::kBadInput:
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 2;
+    case kz::KzubAction::kCompose:
+      break;
+  }
+  return kz::Run(options);
+}
