@@ -1,0 +1,177 @@
+// Where everything on the control panel is, and what the panel's bitmaps
+// hold: ids, sizes, the columns of every named area, the colours and the
+// style table. The drawing code, the raster, the art generator and the tests
+// all read these numbers from here.
+#pragma once
+
+#include <cstdint>
+
+namespace kz {
+
+// A colour as GDI's COLORREF holds it: 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+constexpr Colour Rgb(int r, int g, int b) {
+  return static_cast<Colour>(r & 0xFF) | static_cast<Colour>(g & 0xFF) << 8 |
+         static_cast<Colour>(b & 0xFF) << 16;
+}
+constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+constexpr Colour kFrameColour = Rgb(147, 174, 174);       // 11447955
+constexpr Colour kConnectorColour = Rgb(240, 110, 170);   // 11169520
+constexpr Colour kBackgroundColour = Rgb(148, 206, 255);  // 16764564
+constexpr Colour kBlack = Rgb(0, 0, 0);
+constexpr Colour kWhite = Rgb(255, 255, 255);
+
+// Knob colours by style, as the tiles bitmap holds them.
+constexpr Colour kKnobColours[6] = {
+    Rgb(0, 0, 255),   Rgb(255, 0, 255), Rgb(0, 255, 255),
+    Rgb(0, 255, 0),   Rgb(255, 255, 0), Rgb(255, 0, 0),
+};
+
+// Bitmap resource ids. A masked picture's mask has the picture's id + 1.
+enum BitmapId : int {
+  kLabelsBitmap = 101,
+  kTilesBitmap = 102,
+  kStyleNamesBitmap = 105,
+  kSpellingBitmap = 106,
+  kRoleBitmap = 107,
+  kCloudsBitmap = 109,
+  kCloudsMaskBitmap = 110,
+  kCreatureBitmap = 111,
+  kCreatureMaskBitmap = 112,
+};
+
+// Icon resource ids (the window class's large and small icon).
+constexpr int kLargeIcon = 107;
+constexpr int kSmallIcon = 108;
+
+// One bitmap resource: id, file in resources/art/, size and bits per pixel.
+struct BitmapFile {
+  int id;
+  const char* fileName;
+  int width;
+  int height;
+  int bitsPerPixel;
+  int paletteSize;  // colour-table entries written to the file
+};
+
+constexpr BitmapFile kBitmapFiles[] = {
+    {kLabelsBitmap, "labels.bmp", 150, 17, 8, 256},
+    {kTilesBitmap, "tiles.bmp", 56, 16, 4, 16},
+    {kStyleNamesBitmap, "style_names.bmp", 360, 17, 8, 50},
+    {kSpellingBitmap, "spelling.bmp", 120, 17, 8, 256},
+    {kRoleBitmap, "role.bmp", 120, 17, 8, 256},
+    {kCloudsBitmap, "clouds.bmp", 614, 32, 8, 256},
+    {kCloudsMaskBitmap, "clouds_mask.bmp", 614, 32, 1, 2},
+    {kCreatureBitmap, "creature.bmp", 71, 155, 8, 256},
+    {kCreatureMaskBitmap, "creature_mask.bmp", 71, 155, 8, 256},
+};
+
+// The file entry of bitmap `id`, or nullptr when there is no such bitmap.
+constexpr const BitmapFile* FindBitmapFile(int id) {
+  for (const BitmapFile& f : kBitmapFiles) {
+    if (f.id == id) return &f;
+  }
+  return nullptr;
+}
+
+struct IconFile {
+  int id;
+  const char* fileName;
+  int size;  // square, in pixels
+};
+
+constexpr IconFile kIconFiles[] = {
+    {kLargeIcon, "app32.ico", 32},
+    {kSmallIcon, "app16.ico", 16},
+};
+
+// A horizontal area of a strip bitmap: first column and width. Every strip
+// is 17 rows high and every area spans its full height.
+struct StripArea {
+  int column;
+  int width;
+};
+
+constexpr int kStripHeight = 17;
+
+// Bitmap 101: the section labels and the two signs beside the first track.
+constexpr StripArea kBeginningLabel = {0, 60};
+constexpr StripArea kMiddleLabel = {60, 40};
+constexpr StripArea kEndLabel = {100, 30};
+constexpr StripArea kPlusSign = {130, 10};
+constexpr StripArea kMinusSign = {140, 10};
+
+// Bitmaps 106 and 107: value 0 on the left half, value 1 on the right.
+constexpr int kChoiceWidth = 60;
+
+// One row of the style table: what SetStyle writes into every record.
+struct StyleRow {
+  const char* name;  // the Insert menu caption and the lettering in bitmap 105
+  std::int32_t knobColumn;
+  std::int32_t nameColumn;
+  std::int32_t nameWidth;
+};
+
+constexpr int kStyleCount = 6;
+constexpr StyleRow kStyleTable[kStyleCount] = {
+    {"Classic", 0, 0, 70},   {"Emotive", 8, 71, 44}, {"Exhuberant", 16, 115, 65},
+    {"Flat", 24, 180, 20},   {"Chatty", 32, 201, 39}, {"Concise", 40, 240, 50},
+};
+
+// Bitmap 105 beyond the names: plain background, copied to clear the name.
+constexpr StripArea kBlankName = {290, 70};
+
+// Bitmap 102: 8 x 8 tiles; row 0 the knobs and the blank track tile, row 1
+// the lighter knobs and the white flash tile.
+constexpr int kTileSize = 8;
+constexpr int kTrackTileColumn = 48;
+constexpr int kFlashTileRow = 8;
+constexpr int kTrackLineColumn = 4;  // the frame-coloured line in the track tile
+
+// Panel geometry in client coordinates.
+constexpr int kFrameLeft = 108;
+constexpr int kFrameRight = 508;
+constexpr int kFrameTop = 42;
+constexpr int kFrameBottom = 122;
+constexpr int kInnerTracks[2] = {208, 408};
+constexpr int kInputRow = 82;
+constexpr int kInputFirstColumn = 44;
+// A record's horizontal connector starts at its knob's left edge and runs
+// to the next track; the middle one spans two sections.
+constexpr int ConnectorLength(int index) { return index == 1 ? 204 : 104; }
+constexpr int kTrackFirstKnobTop = 43;  // track tiles are redrawn from here ...
+constexpr int kTrackLastKnobTop = 114;  // ... through here: 72 tiles
+
+constexpr int kCloudsX = 0, kCloudsY = 195, kCloudsWidth = 614, kCloudsHeight = 32;
+constexpr int kCreatureX = 0, kCreatureY = -14, kCreatureWidth = 71, kCreatureHeight = 155;
+
+struct Placement {
+  StripArea area;
+  int x;
+  int y;
+};
+
+// The five labels from bitmap 101, in the order they are drawn.
+constexpr Placement kLabelPlacements[5] = {
+    {kBeginningLabel, 120, 23}, {kMiddleLabel, 220, 23}, {kEndLabel, 418, 23},
+    {kPlusSign, 92, 35},        {kMinusSign, 92, 115},
+};
+
+constexpr int kSpellingX = 520, kSpellingY = 40;
+constexpr int kRoleX = 520, kRoleY = 60;
+constexpr int kStyleNameX = 522, kStyleNameY = 80;
+
+// The main window's client area. The window is 620 x 270 outside; with the
+// classic metrics (3-pixel fixed frame, 19-pixel caption and menu bar) its
+// client area is 614 x 226, which cuts off the clouds' last row. The native
+// raster keeps one row more so that every pixel the panel draws is seen.
+constexpr int kClientWidth = 614;
+constexpr int kClientHeight = 226;
+constexpr int kRasterWidth = 614;
+constexpr int kRasterHeight = 227;
+
+}  // namespace kz

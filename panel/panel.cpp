@@ -1,0 +1,118 @@
+// The panel's model: construction, knob hit-testing and dragging, Enable/
+// Freeze, style, spelling and role. Each change redraws what it touches.
+#include "panel/panel.h"
+
+namespace kz {
+namespace {
+
+// The hit rectangle reaches from the knob's top-left corner this far.
+constexpr int kHitWidthReach = 20;
+constexpr int kHitHeightReach = 25;
+
+// SetSectionState: which records (and their checkboxes) a code touches and
+// the state it gives them.
+struct SectionCode {
+  bool sections[kSectionCount];
+  bool enable;
+};
+
+constexpr SectionCode kSectionCodes[] = {
+    {{true, false, false}, true},  {{false, true, false}, true},
+    {{false, false, true}, true},  {{true, true, true}, true},
+    {{true, false, false}, false}, {{false, true, false}, false},
+    {{false, false, true}, false}, {{true, true, true}, false},
+};
+
+}  // namespace
+
+Panel::Panel() {
+  sliders.clear();
+  dragIndex = -1;
+  spelling = 1;
+  role = 1;
+  for (int i = 0; i < kSectionCount; ++i) initialSliders[i] = kInitialSliders[i];
+  sliders.reserve(kSectionCount);
+  for (scanIndex = 0; scanIndex < kSectionCount; ++scanIndex) {
+    sliders.push_back(initialSliders[scanIndex]);
+  }
+}
+
+std::int32_t Panel::HitTest(std::int32_t x, std::int32_t y) {
+  for (scanIndex = 0; scanIndex < kSectionCount; ++scanIndex) {
+    const SliderRecord& r = sliders[scanIndex];
+    if (r.x <= x && x <= r.x + kHitWidthReach && r.y <= y && y <= r.y + kHitHeightReach) {
+      if (r.enabled != 0) dragIndex = scanIndex;
+      return scanIndex;
+    }
+  }
+  return -1;
+}
+
+std::int32_t Panel::MoveKnob(std::int32_t index, std::int32_t row) {
+  int i = index;
+  if (index == -1) {
+    i = dragIndex;
+    if (i < 0 || i >= kSectionCount) return 0;
+    const SliderRecord& r = sliders[i];
+    DrawBitmap(r.x, r.y, kTrackTileColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
+  } else {
+    if (index < 0 || index >= kSectionCount) return 0;
+    const SliderRecord& r = sliders[i];
+    for (int t = kTrackFirstKnobTop; t <= kTrackLastKnobTop; ++t) {
+      DrawBitmap(r.x, t, kTrackTileColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
+    }
+  }
+
+  SliderRecord& r = sliders[i];
+  const int oldCentre = r.y + 4;
+  for (int column = r.x; column < r.x + ConnectorLength(i); ++column) {
+    Pixel(column, oldCentre, kBackgroundColour);
+  }
+  for (int y = kFrameTop; y <= kFrameBottom; ++y) {
+    for (int column : kInnerTracks) Pixel(column, y, kFrameColour);
+  }
+
+  if (kTopRow <= row && row <= kBottomRow) r.y = row - 4;
+  DrawConnectors(i);
+  PaintPanel(0, 0, 1, 0, 0);
+  return 0;
+}
+
+std::int32_t Panel::SetSectionState(std::int32_t code) {
+  const auto entry = static_cast<std::uint32_t>(code);
+  if (entry >= sizeof kSectionCodes / sizeof kSectionCodes[0]) return 0;
+  const SectionCode& c = kSectionCodes[entry];
+  for (int i = 0; i < kSectionCount; ++i) {
+    if (!c.sections[i]) continue;
+    if (window != nullptr) window->CheckButton(kSectionCheckboxes[i], c.enable);
+    sliders[i].enabled = c.enable ? 1 : 0;
+  }
+  return 0;
+}
+
+std::int32_t Panel::SetSpelling(std::int32_t value) {
+  if (value == 0 || value == 1) spelling = value;
+  PaintPanel(0, 1, 0, 0, 0);
+  return 0;
+}
+
+std::int32_t Panel::SetRole(std::int32_t value) {
+  if (value == 0 || value == 1) role = value;
+  PaintPanel(1, 0, 0, 0, 0);
+  return 0;
+}
+
+std::int32_t Panel::SetStyle(std::int32_t style) {
+  if (style < 0 || style >= kStyleCount) return 0;
+  const StyleRow& row = kStyleTable[style];
+  for (SliderRecord& r : sliders) {
+    r.style = style;
+    r.knobColumn = row.knobColumn;
+    r.nameColumn = row.nameColumn;
+    r.nameWidth = row.nameWidth;
+  }
+  PaintPanel(0, 0, 1, 1, 0);
+  return 0;
+}
+
+}  // namespace kz

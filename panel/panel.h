@@ -1,0 +1,91 @@
+// The control panel: the three section sliders with their knobs, each
+// section's Enable/Freeze state, the style, spelling and role, and all the
+// panel's drawing. One Panel lives in static storage for the whole run; the
+// shell gives it its seams and routes mouse input and commands to it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "panel/slider_record.h"
+#include "panel/surface.h"
+
+namespace kz {
+
+// The section checkboxes of the main window, in Section order.
+constexpr int kSectionCheckboxes[kSectionCount] = {400, 401, 402};
+
+class Panel {
+ public:
+  Panel();
+
+  // --- Model -------------------------------------------------------------
+
+  // On a left-button press: the index of the record whose knob rectangle
+  // (21 x 26 from the knob's top-left corner) holds (x, y), or -1. A hit on
+  // an enabled record starts dragging it.
+  std::int32_t HitTest(std::int32_t x, std::int32_t y);
+
+  // Moves knob `index` (0..2, or -1 for the knob being dragged) so that its
+  // centre lies on `row` (47..118; other rows keep the knob where it is) and
+  // redraws its track, the connectors and the knobs. Always 0.
+  std::int32_t MoveKnob(std::int32_t index, std::int32_t row);
+
+  // Enables (codes 0..2 one section, 3 all) or freezes (4..6, 7 all)
+  // sections and sets their checkboxes; any other code does nothing.
+  std::int32_t SetSectionState(std::int32_t code);
+
+  // 1 American, 0 European; other values keep the flag. Redraws its image.
+  std::int32_t SetSpelling(std::int32_t value);
+
+  // 0 As Buyer, 1 As Seller; other values keep the role. Redraws its image.
+  std::int32_t SetRole(std::int32_t value);
+
+  // Writes style row 0..5 into every record and redraws the knobs and the
+  // style name; any other value changes and draws nothing.
+  std::int32_t SetStyle(std::int32_t style);
+
+  // --- Drawing -----------------------------------------------------------
+
+  // Draws the chosen parts, always in the order base, knobs, style name,
+  // spelling, role. Each flag is tested as an 8-bit value.
+  std::int32_t PaintPanel(std::uint8_t drawRole, std::uint8_t drawSpelling,
+                          std::uint8_t drawKnobs, std::uint8_t drawStyleName,
+                          std::uint8_t drawBase);
+
+  // The outer rectangle and the two inner tracks, pixel by pixel.
+  std::int32_t DrawFrame();
+
+  // The input line, the vertical pieces between the knobs' rows and the
+  // horizontal connector of record i.
+  std::int32_t DrawConnectors(std::int32_t i);
+
+  // Copies a rectangle of a bitmap (through its mask when `masked`) onto
+  // `dc`. 1 when drawn, 0 on failure, with nothing drawn.
+  std::int32_t DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX, std::int32_t srcY,
+                          std::int32_t width, std::int32_t height, std::int32_t bitmapId,
+                          std::uint8_t masked);
+
+  // Turns the knobs white one by one, 80 ms apart, then gives them back
+  // their colour one by one, spinning on the tick counter.
+  std::int32_t FlashKnobs();
+
+  // --- State -------------------------------------------------------------
+
+  Surface* dc = nullptr;              // the main window's surface; null: nothing is drawn
+  BitmapSource* instance = nullptr;   // where the bitmaps come from
+  CheckboxWindow* window = nullptr;   // holds the checkboxes 400, 401, 402
+  std::vector<SliderRecord> sliders;  // exactly three, index = Section
+  std::int32_t dragIndex = 0;         // record being dragged, or -1
+  std::int32_t spelling = 0;          // 1 American, 0 European
+  std::int32_t role = 0;              // 0 As Buyer, 1 As Seller
+  std::int32_t scanIndex = 0;         // HitTest's loop index: record hit, or 3
+  SliderRecord initialSliders[kSectionCount] = {};
+  TickCounter* ticks = nullptr;       // the flash's clock; null: the steady clock
+
+ private:
+  void Pixel(int x, int y, Colour colour);
+  void Wait80Milliseconds();
+};
+
+}  // namespace kz

@@ -1,0 +1,143 @@
+// The panel's drawing: the full paint and its parts, the connector path, the
+// bitmap copies and the knob flash. Everything goes straight to `dc`: lines
+// pixel by pixel, the rest copied out of bitmaps loaded for each copy.
+#include "panel/panel.h"
+
+#include <chrono>
+
+namespace kz {
+namespace {
+
+constexpr std::uint32_t kFlashStepMilliseconds = 80;
+
+}  // namespace
+
+std::uint32_t SteadyTicks::Ticks() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+void Panel::Pixel(int x, int y, Colour colour) {
+  if (dc != nullptr) dc->PutPixel(x, y, colour);
+}
+
+std::int32_t Panel::PaintPanel(std::uint8_t drawRole, std::uint8_t drawSpelling,
+                               std::uint8_t drawKnobs, std::uint8_t drawStyleName,
+                               std::uint8_t drawBase) {
+  if (drawBase != 0) {
+    DrawBitmap(kCloudsX, kCloudsY, 0, 0, kCloudsWidth, kCloudsHeight, kCloudsBitmap, 1);
+    DrawFrame();
+    for (const Placement& p : kLabelPlacements) {
+      DrawBitmap(p.x, p.y, p.area.column, 0, p.area.width, kStripHeight, kLabelsBitmap, 0);
+    }
+    DrawBitmap(kCreatureX, kCreatureY, 0, 0, kCreatureWidth, kCreatureHeight, kCreatureBitmap,
+               1);
+    for (int i = 0; i < kSectionCount; ++i) DrawConnectors(i);
+  }
+  if (drawKnobs != 0) {
+    for (const SliderRecord& r : sliders) {
+      DrawBitmap(r.x, r.y, r.knobColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
+    }
+  }
+  if (drawStyleName != 0) {
+    DrawBitmap(kStyleNameX, kStyleNameY, kBlankName.column, 0, kBlankName.width, kStripHeight,
+               kStyleNamesBitmap, 0);
+    const SliderRecord& r = sliders[0];
+    DrawBitmap(kStyleNameX, kStyleNameY, r.nameColumn, 0, r.nameWidth, kStripHeight,
+               kStyleNamesBitmap, 0);
+  }
+  if (drawSpelling != 0) {
+    DrawBitmap(kSpellingX, kSpellingY, kChoiceWidth * spelling, 0, kChoiceWidth, kStripHeight,
+               kSpellingBitmap, 0);
+  }
+  if (drawRole != 0) {
+    DrawBitmap(kRoleX, kRoleY, kChoiceWidth * role, 0, kChoiceWidth, kStripHeight, kRoleBitmap,
+               0);
+  }
+  return 0;
+}
+
+std::int32_t Panel::DrawFrame() {
+  for (int x = kFrameLeft; x <= kFrameRight; ++x) {
+    Pixel(x, kFrameTop, kFrameColour);
+    Pixel(x, kFrameBottom, kFrameColour);
+  }
+  for (int y = kFrameTop; y <= kFrameBottom; ++y) {
+    Pixel(kFrameLeft, y, kFrameColour);
+    Pixel(kInnerTracks[0], y, kFrameColour);
+    Pixel(kInnerTracks[1], y, kFrameColour);
+    Pixel(kFrameRight, y, kFrameColour);
+  }
+  return 0;
+}
+
+std::int32_t Panel::DrawConnectors(std::int32_t i) {
+  const int c0 = sliders[0].y + 4;
+  const int c1 = sliders[1].y + 4;
+  const int c2 = sliders[2].y + 4;
+
+  for (int x = kInputFirstColumn; x < kFrameLeft; ++x) Pixel(x, kInputRow, kConnectorColour);
+
+  // Where knob i's erased track crossed the previous record's connector.
+  if (i == 1) {
+    for (int x = 200; x <= 207; ++x) Pixel(x, c0, kConnectorColour);
+  } else if (i == 2) {
+    for (int x = 400; x <= 407; ++x) Pixel(x, c1, kConnectorColour);
+  }
+
+  // Down or up the first track to knob 0's row, stopping short of it.
+  if (c0 > kInputRow) {
+    for (int y = kInputRow; y <= c0 - 1; ++y) Pixel(kFrameLeft, y, kConnectorColour);
+  } else if (c0 < kInputRow) {
+    for (int y = kInputRow; y >= c0 + 1; --y) Pixel(kFrameLeft, y, kConnectorColour);
+  }
+
+  // Along each inner track from the previous knob's row to the next one's.
+  const int from[2] = {c0, c1};
+  const int to[2] = {c1, c2};
+  for (int k = 0; k < 2; ++k) {
+    const int column = kInnerTracks[k];
+    if (from[k] < to[k]) {
+      for (int y = from[k]; y <= to[k] + 3; ++y) Pixel(column, y, kConnectorColour);
+    } else if (from[k] > to[k]) {
+      for (int y = from[k]; y >= to[k] + 1; --y) Pixel(column, y, kConnectorColour);
+    }
+  }
+
+  if (0 <= i && i < kSectionCount) {
+    const SliderRecord& r = sliders[i];
+    for (int x = r.x; x < r.x + ConnectorLength(i); ++x) Pixel(x, r.y + 4, kConnectorColour);
+  }
+  return 0;
+}
+
+std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX,
+                               std::int32_t srcY, std::int32_t width, std::int32_t height,
+                               std::int32_t bitmapId, std::uint8_t masked) {
+  if (dc == nullptr) return 0;
+  return dc->CopyBitmap(instance, x, y, srcX, srcY, width, height, bitmapId & 0xFFFF,
+                        masked != 0);
+}
+
+void Panel::Wait80Milliseconds() {
+  SteadyTicks steady;
+  TickCounter& clock = ticks != nullptr ? *ticks : steady;
+  const std::uint32_t start = clock.Ticks();
+  while (clock.Ticks() - start < kFlashStepMilliseconds) {
+  }
+}
+
+std::int32_t Panel::FlashKnobs() {
+  for (const SliderRecord& r : sliders) {
+    Wait80Milliseconds();
+    DrawBitmap(r.x, r.y, kTrackTileColumn, kFlashTileRow, kTileSize, kTileSize, kTilesBitmap, 0);
+  }
+  for (const SliderRecord& r : sliders) {
+    Wait80Milliseconds();
+    DrawBitmap(r.x, r.y, r.knobColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
+  }
+  return 0;
+}
+
+}  // namespace kz
