@@ -63,6 +63,24 @@ KZE_SCENARIO(startup) {
     Expect(GetMenu(w) != nullptr, "the window has no menu bar");
   });
 
+  RunRow("the client area's background is RGB(148, 206, 255) away from the panel", [] {
+    Program program;
+    const POINT points[] = {{300, 5}, {600, 10}, {90, 132}, {560, 132}, {300, 185}};
+    Raster raster;
+    bool ok = false;
+    for (int attempt = 0; attempt < 10 && !ok; ++attempt) {
+      raster = CaptureClient(program.window());
+      ok = true;
+      for (POINT p : points) ok = ok && raster.At(p.x, p.y) == RGB(148, 206, 255);
+      if (!ok) SleepMs(20);
+    }
+    for (POINT p : points) {
+      COLORREF c = raster.At(p.x, p.y);
+      Expect(c == RGB(148, 206, 255), Format("pixel (%ld, %ld) is RGB(%d, %d, %d)", p.x, p.y,
+                                              GetRValue(c), GetGValue(c), GetBValue(c)));
+    }
+  });
+
   RunRow("child controls: class, text, place, size, style (table)", [] {
     Program program;
     for (const ControlRow& c : kControls) {

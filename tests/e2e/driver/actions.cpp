@@ -1,0 +1,143 @@
+// Shared steps of the scenarios.
+#include "actions.h"
+
+#include <algorithm>
+
+namespace kze {
+
+const std::vector<UINT>& StartGreyed() {
+  static const std::vector<UINT> greyed = {32782, 32804, 32806, 32807, 32808, 32809};
+  return greyed;
+}
+
+std::vector<UINT> Changed(std::vector<UINT> base, const std::vector<UINT>& grey,
+                          const std::vector<UINT>& enable) {
+  for (UINT id : grey) {
+    if (std::find(base.begin(), base.end(), id) == base.end()) base.push_back(id);
+  }
+  for (UINT id : enable) base.erase(std::remove(base.begin(), base.end(), id), base.end());
+  std::sort(base.begin(), base.end());
+  return base;
+}
+
+bool ExpectMenu(Program& program, std::vector<UINT> greyed, const std::string& when) {
+  std::sort(greyed.begin(), greyed.end());
+  greyed.erase(std::unique(greyed.begin(), greyed.end()), greyed.end());
+  std::vector<UINT> got = Greyed(program.Menu());
+  if (got == greyed) return true;
+  std::vector<UINT> extra, missing;
+  std::set_difference(got.begin(), got.end(), greyed.begin(), greyed.end(),
+                      std::back_inserter(extra));
+  std::set_difference(greyed.begin(), greyed.end(), got.begin(), got.end(),
+                      std::back_inserter(missing));
+  return Expect(false, (when.empty() ? "" : when + ": ") + "greyed items " + ShowIds(got) +
+                           ", want " + ShowIds(greyed) + " (wrongly greyed " + ShowIds(extra) +
+                           ", wrongly enabled " + ShowIds(missing) + ")");
+}
+
+bool ExpectChecks(Program& program, bool beginning, bool middle, bool end,
+                  const std::string& when) {
+  bool got[3] = {program.Checked(400), program.Checked(401), program.Checked(402)};
+  bool want[3] = {beginning, middle, end};
+  bool same = got[0] == want[0] && got[1] == want[1] && got[2] == want[2];
+  return Expect(same, (when.empty() ? "" : when + ": ") +
+                          Format("checkboxes b/m/e %d%d%d, want %d%d%d", got[0], got[1], got[2],
+                                 want[0], want[1], want[2]));
+}
+
+Knobs SeeKnobs(Program& program) {
+  Knobs knobs = WaitKnobs(program.window(), [](const Knobs& k) { return k.Sound(); }, 300);
+  if (!knobs.Sound()) Fatal("the three knobs cannot be seen: " + knobs.Show());
+  return knobs;
+}
+
+Knobs ExpectKnobRows(Program& program, const int rows[3], const std::string& when) {
+  auto matches = [rows](const Knobs& k) {
+    if (!k.Sound()) return false;
+    for (int i = 0; i < 3; ++i) {
+      if (rows[i] >= 0 && k.section[i].y + 4 != rows[i]) return false;
+    }
+    return true;
+  };
+  Knobs knobs = WaitKnobs(program.window(), matches, 400);
+  Expect(matches(knobs), (when.empty() ? "" : when + ": ") + "knobs " + knobs.Show() +
+                             Format(", want centre rows %d, %d, %d (-1 any)", rows[0], rows[1],
+                                    rows[2]));
+  return knobs;
+}
+
+Settings ReadSettings(Program& program) {
+  Knobs knobs = SeeKnobs(program);
+  Settings s;
+  s.style = knobs.section[0].style;
+  for (int i = 0; i < 3; ++i) {
+    s.rows[i] = knobs.section[i].y + 4;
+    if (knobs.section[i].style != s.style) {
+      Fatal("the knobs show different styles: " + knobs.Show());
+    }
+  }
+  if (s.style > 5) Fatal("a knob is white (flash) while idle: " + knobs.Show());
+  MenuStates menu = program.Menu({32782, 32783, 32803, 32804});
+  if (menu[32782] == menu[32783]) Fatal("American and European are both greyed or both enabled");
+  if (menu[32803] == menu[32804]) Fatal("As Buyer and As Seller are both greyed or both enabled");
+  s.spelling = menu[32782] ? 1 : 0;
+  s.role = menu[32804] ? 1 : 0;
+  return s;
+}
+
+Generated Generate(Program& program, Press press) {
+  Generated g;
+  g.first = ClockSeconds();
+  double start = NowMs();
+  switch (press) {
+    case Press::kCommand:
+      program.Command(102);
+      break;
+    case Press::kButtonClick:
+      program.Click(102);
+      break;
+    case Press::kRealClick: {
+      // A marker in the box tells when the click has been handled.
+      const std::string marker = "(pressing Zub)";
+      program.SetBoxText(marker);
+      BringToFront(program.window());
+      ClickAt(ClientToScreenPoint(program.window(), 587, 182));
+      double end = NowMs() + 5000;
+      while (program.Text(101) == marker && NowMs() < end) SleepMs(10);
+      break;
+    }
+  }
+  program.Sync();
+  g.ms = NowMs() - start;
+  g.last = ClockSeconds();
+  g.comment = program.Text(101);
+  g.mark = program.Text(100);
+  g.clipboard = ReadClipboardText();
+  return g;
+}
+
+std::string LengthMark(const std::string& comment) {
+  return comment.size() > 80 ? ">80" : comment.size() == 80 ? "=80" : "<80";
+}
+
+unsigned ExpectComposed(const Generated& g, const Settings& s, const std::string& when) {
+  std::string prefix = when.empty() ? "" : when + ": ";
+  Expect(g.clipboard.has_value() && *g.clipboard == g.comment,
+         prefix + "clipboard " + (g.clipboard ? Quoted(*g.clipboard) : "(no text)") +
+             " differs from the comment box " + Quoted(g.comment));
+  Expect(g.mark == LengthMark(g.comment),
+         prefix + Format("length mark %s for a comment of %u characters", Quoted(g.mark).c_str(),
+                         static_cast<unsigned>(g.comment.size())));
+  std::vector<std::string> lines = ExpectedLines(s, g.first, g.last);
+  std::string got = g.mark + " " + g.comment;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] == got) return g.first + static_cast<unsigned>(i);
+  }
+  std::string want;
+  for (const std::string& l : lines) want += "\n        " + Quoted(l);
+  Expect(false, prefix + "comment " + Quoted(got) + " is not kzub's for " + ShowSettings(s) +
+                    Format(" at seconds %u..%u:", g.first, g.last) + want);
+  return 0;
+}
+
+}  // namespace kze

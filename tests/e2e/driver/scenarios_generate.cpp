@@ -1,0 +1,233 @@
+// Generating: the comment box, the length mark and the clipboard agree, and
+// the comment is kzub's for the settings and the clock second; frozen
+// sections keep their text. Copy places whatever the box holds.
+#include "actions.h"
+
+namespace kze {
+
+namespace {
+
+struct GenerateRow {
+  const char* name;
+  std::vector<int> commands;  // style, spelling, role, knobs
+  Settings settings;
+};
+
+// Settings {style, role, spelling, rows}.
+const GenerateRow kGenerateRows[] = {
+    {"Classic, As Buyer, American, all knobs at + 100",
+     {32775, 32782, 32803, 32802}, {0, 0, 1, {47, 47, 47}}},
+    {"Classic, As Buyer, knobs + 100 / +|- 0 / - 100 (End left out)",
+     {32775, 32803, 32789, 32793, 32797}, {0, 0, 1, {47, 82, 118}}},
+    {"Emotive, As Seller, European, all at +|- 0",
+     {32777, 32783, 32804, 32799}, {1, 1, 0, {82, 82, 82}}},
+    {"Exhuberant, As Buyer, American, - 100 / + 100 / +|- 0",
+     {32778, 32803, 32791, 32792, 32796}, {2, 0, 1, {118, 47, 82}}},
+    {"Flat, As Buyer, European, all at + 100",
+     {32784, 32783, 32803, 32802}, {3, 0, 0, {47, 47, 47}}},
+    {"Chatty, As Buyer, Beginning at +|- 0 (starts with a blank before finishing)",
+     {32785, 32803, 32790, 32795, 32798 - 32798 + 32797}, {4, 0, 1, {82, 47, 118}}},
+    {"Chatty, As Seller, European, all at + 100 (long comments)",
+     {32785, 32804, 32783, 32802}, {4, 1, 0, {47, 47, 47}}},
+    {"Concise, As Seller, End at + 100", {32786, 32804, 32789, 32794, 32795}, {5, 1, 1, {47, 118, 47}}},
+    {"Concise, As Buyer, European, +|- 0 / + 100 / +|- 0",
+     {32786, 32803, 32783, 32790, 32792, 32796}, {5, 0, 0, {82, 47, 82}}},
+    {"every knob at - 100: an empty comment becomes \".\"", {32775, 32798}, {0, 1, 1, {118, 118, 118}}},
+};
+
+}  // namespace
+
+KZE_SCENARIO(generate) {
+  RunRow("after start-up: Zub by WM_COMMAND, settings read off the window", [] {
+    Program program;
+    Settings s = ReadSettings(program);
+    Generated g = Generate(program, Press::kCommand);
+    ExpectComposed(g, s);
+    Note(Format("%.0f ms for the press; ", g.ms) + ShowSettings(s) + ": " + Quoted(g.comment));
+  });
+
+  RunRow("Zub by BM_CLICK and by a real mouse click", [] {
+    Program program;
+    Settings s = ReadSettings(program);
+    ExpectComposed(Generate(program, Press::kButtonClick), s, "BM_CLICK");
+    ExpectComposed(Generate(program, Press::kRealClick), s, "real click");
+  });
+
+  RunRow("settings chosen through the menus (table)", [] {
+    Program program;
+    for (const GenerateRow& row : kGenerateRows) {
+      for (int c : row.commands) program.Command(c);
+      Settings seen = ReadSettings(program);
+      Expect(seen.style == row.settings.style && seen.role == row.settings.role &&
+                 seen.spelling == row.settings.spelling &&
+                 seen.rows[0] == row.settings.rows[0] && seen.rows[1] == row.settings.rows[1] &&
+                 seen.rows[2] == row.settings.rows[2],
+             std::string(row.name) + ": the window shows " + ShowSettings(seen) + ", want " +
+                 ShowSettings(row.settings));
+      Generated g = Generate(program);
+      ExpectComposed(g, row.settings, row.name);
+      if (std::string(row.name).find("empty") != std::string::npos) {
+        Expect(g.comment == "." && g.mark == "<80",
+               std::string(row.name) + ": " + Quoted(g.mark + " " + g.comment));
+      }
+    }
+  });
+
+  RunRow("a frozen Middle keeps its text while the others are composed anew", [] {
+    Program program;
+    program.Command(32775);
+    program.Command(32803);
+    program.Command(32802);
+    Settings s = ReadSettings(program);
+    Generated first = Generate(program);
+    unsigned t1 = ExpectComposed(first, s, "first comment");
+    if (!t1) return;
+    program.Command(32811);  // Tools > Freeze > Middle
+    SleepMs(600);            // let the second turn, mostly
+    Generated second = Generate(program);
+    bool frozen[3] = {false, true, false};
+    bool matched = false;
+    std::string want;
+    for (unsigned t = second.first; t <= second.last && !matched; ++t) {
+      want = ExpectedAfterFreeze(s, t1, t, frozen);
+      matched = want == second.mark + " " + second.comment;
+    }
+    Expect(matched, "second comment " + Quoted(second.mark + " " + second.comment) +
+                        ", want " + Quoted(want));
+  });
+
+  RunRow("a section frozen by its checkbox keeps its text", [] {
+    Program program;
+    program.Command(32777);
+    program.Command(32799);
+    Settings s = ReadSettings(program);
+    Generated first = Generate(program);
+    unsigned t1 = ExpectComposed(first, s, "first comment");
+    if (!t1) return;
+    program.Click(400);
+    program.Click(402);
+    SleepMs(600);
+    Generated second = Generate(program);
+    bool frozen[3] = {true, false, true};
+    bool matched = false;
+    std::string want;
+    for (unsigned t = second.first; t <= second.last && !matched; ++t) {
+      want = ExpectedAfterFreeze(s, t1, t, frozen);
+      matched = want == second.mark + " " + second.comment;
+    }
+    Expect(matched, "second comment " + Quoted(second.mark + " " + second.comment) +
+                        ", want " + Quoted(want));
+  });
+
+  RunRow("a section frozen before any comment adds nothing", [] {
+    Program program;
+    program.Command(32775);
+    program.Command(32802);
+    program.Command(32811);
+    Settings s = ReadSettings(program);
+    Generated g = Generate(program);
+    Settings without = s;
+    without.rows[1] = 118;  // the same comment as with the Middle left out
+    ExpectComposed(g, without);
+  });
+}
+
+KZE_SCENARIO(copy) {
+  RunRow("Copy after the user typed into the box", [] {
+    Program program;
+    Generate(program);
+    std::string comment = program.Text(101);
+    HWND box = program.Control(101);
+    BringToFront(program.window());
+    RECT r;
+    GetClientRect(box, &r);
+    POINT end = {r.right - 3, r.bottom / 2};
+    ClientToScreen(box, &end);
+    ClickAt(end);
+    SleepMs(50);
+    program.Send(box, WM_KEYDOWN, VK_END, 0);  // the caret to the end, wherever the click put it
+    PressKeys({VK_SPACE});
+    PressKeys({'O'});
+    PressKeys({'K'});
+    double until = NowMs() + 1000;
+    while (program.Text(101) == comment && NowMs() < until) SleepMs(10);
+    SleepMs(50);
+    std::string edited = program.Text(101);
+    Expect(edited != comment, "typing did not change the box: " + Quoted(edited));
+    WriteClipboardText("(marker)");
+    ClickAt(ClientToScreenPoint(program.window(), 533, 182));
+    until = NowMs() + 2000;
+    while (ReadClipboardText().value_or("") == "(marker)" && NowMs() < until) SleepMs(10);
+    std::optional<std::string> clip = ReadClipboardText();
+    Expect(clip && *clip == edited, "clipboard " + (clip ? Quoted(*clip) : "(no text)") +
+                                        ", want the edited box " + Quoted(edited));
+    Expect(program.Text(101) == edited, "Copy changed the box");
+  });
+
+  struct CopyRow {
+    const char* name;
+    std::string box;
+    std::string expect;
+  };
+  const CopyRow rows[] = {
+      {"Copy of a text set in the box", "great buyer, fast pay", "great buyer, fast pay"},
+      {"Copy of an empty box puts an empty text", "", ""},
+      {"Copy keeps trailing and inner blanks", "  two  blanks  ", "  two  blanks  "},
+      {"Copy of 300 characters puts the first 255", std::string(150, 'a') + std::string(150, 'b'),
+       std::string(150, 'a') + std::string(105, 'b')},
+  };
+  for (const CopyRow& row : rows) {
+    RunRow(row.name, [&row] {
+      Program program;
+      program.SetBoxText(row.box);
+      WriteClipboardText("(marker)");
+      program.Command(103);
+      std::optional<std::string> clip = ReadClipboardText();
+      Expect(clip && *clip == row.expect, "clipboard " + (clip ? Quoted(*clip) : "(no text)") +
+                                              ", want " + Quoted(row.expect));
+      Expect(GetClipboardOwner() == program.window(), "the program's window does not own the clipboard");
+    });
+  }
+
+  RunRow("Copy after a comment puts the comment back", [] {
+    Program program;
+    Generated g = Generate(program);
+    WriteClipboardText("(marker)");
+    program.Click(103);
+    std::optional<std::string> clip = ReadClipboardText();
+    Expect(clip && *clip == g.comment,
+           "clipboard " + (clip ? Quoted(*clip) : "(no text)") + ", want " + Quoted(g.comment));
+  });
+}
+
+KZE_SCENARIO(clipboard_held) {
+  RunRow("clipboard held by another program: the comment is shown, nothing hangs, Copy works later",
+         [] {
+           Program program;
+           Settings s = ReadSettings(program);
+           WriteClipboardText("(held)");
+           Generated g;
+           {
+             ClipboardHold hold;
+             if (!hold.held()) Fatal("the driver cannot open the clipboard");
+             g = Generate(program);  // fails the row if the program does not answer
+             Expect(g.ms < 3000, Format("the press took %.0f ms", g.ms));
+             Expect(g.comment != "Revavav Evovod", "no comment was shown");
+             g.clipboard = g.comment;  // not readable while held; compared below
+             ExpectComposed(g, s, "while held");
+             program.Command(103);  // Copy while held: must not hang either
+           }
+           std::optional<std::string> clip = ReadClipboardText();
+           Expect(clip && *clip == "(held)",
+                  "the clipboard changed while held: " + (clip ? Quoted(*clip) : "(no text)"));
+           program.Command(103);
+           clip = ReadClipboardText();
+           Expect(clip && *clip == g.comment, "Copy after the release: clipboard " +
+                                                  (clip ? Quoted(*clip) : "(no text)") +
+                                                  ", want " + Quoted(g.comment));
+           Generated again = Generate(program);
+           ExpectComposed(again, s, "after the release");
+         });
+}
+
+}  // namespace kze
