@@ -1,0 +1,53 @@
+// The panel's seams in the real program: GDI on the main window's device
+// context, bitmaps from the module's resources, the section checkboxes of
+// the main window and the system tick counter.
+//
+// The shell keeps one of each in static storage and hands them to the
+// Panel: `instance` when the window is about to be created, `window` as soon
+// as it exists, `dc` (GetDC on the main window, never released) after it has
+// been shown, and `ticks` at any time.
+#pragma once
+
+#include <windows.h>
+
+#include "panel/surface.h"
+
+namespace kz {
+
+// Bitmaps are loaded from this module's resources by numeric id.
+class ModuleBitmaps final : public BitmapSource {
+ public:
+  explicit ModuleBitmaps(HINSTANCE module = nullptr) : instance(module) {}
+  HINSTANCE instance;
+};
+
+// Draws on a window's device context. Copies load their bitmaps (and mask)
+// afresh from a ModuleBitmaps source, as DIB sections at their natural
+// size, select them into memory device contexts compatible with the screen
+// and BitBlt them; everything is released again before returning.
+class GdiSurface final : public Surface {
+ public:
+  explicit GdiSurface(HDC target = nullptr) : dc(target) {}
+
+  void PutPixel(int x, int y, Colour colour) override;
+  int CopyBitmap(BitmapSource* source, int x, int y, int srcX, int srcY, int width, int height,
+                 int bitmapId, bool masked) override;
+
+  HDC dc;
+};
+
+// CheckDlgButton on the main window.
+class DialogCheckboxes final : public CheckboxWindow {
+ public:
+  explicit DialogCheckboxes(HWND parent = nullptr) : window(parent) {}
+  void CheckButton(int id, bool checked) override;
+  HWND window;
+};
+
+// GetTickCount.
+class SystemTicks final : public TickCounter {
+ public:
+  std::uint32_t Ticks() override;
+};
+
+}  // namespace kz
