@@ -2,17 +2,19 @@
 #include "compose/random.h"
 #include "resources/resource_ids.h"
 #include "shell/app.h"
+#include "shell/commands.h"
+#include "shell/gdi_surface.h"
 #include "shell/win32_text.h"
 
 namespace kz {
 
 Composer composer;
+Panel panel;
 HINSTANCE appInstance;
 HWND mainWindow;
 
 namespace {
 
-constexpr COLORREF kBackgroundColour = RGB(148, 206, 255);
 constexpr int kWindowWidth = 620;
 constexpr int kWindowHeight = 270;
 
@@ -50,11 +52,23 @@ void OnCreate(HWND window) {
   }
 }
 
+void OnPaint(HWND window) {
+  // The panel draws through its own device context, not the paint one, so
+  // it is not clipped to the region being repainted.
+  PAINTSTRUCT ps;
+  BeginPaint(window, &ps);
+  panel.PaintPanel(1, 1, 1, 1, 1);
+  EndPaint(window, &ps);
+}
+
 }  // namespace
 
-void RegisterAppClass(HINSTANCE instance) {
+void LoadWindowStrings(HINSTANCE instance) {
   LoadStringA(instance, IDS_TITLE, titleText, sizeof titleText);
   LoadStringA(instance, IDS_CLASS_NAME, className, sizeof className);
+}
+
+void RegisterAppClass(HINSTANCE instance) {
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW;
@@ -71,27 +85,58 @@ void RegisterAppClass(HINSTANCE instance) {
 
 bool CreateAppWindow(HINSTANCE instance, int showState) {
   static ResourceStrings strings(instance);
+  static ModuleBitmaps bitmaps(instance);
+  appInstance = instance;
   composer.instance = &strings;
+  panel.instance = &bitmaps;
+
   HWND window = CreateWindowExA(0, className, titleText, WS_OVERLAPPED | WS_SYSMENU, 0, 0,
                                 kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
   mainWindow = window;
-  static ControlTexts texts(nullptr);
-  texts = ControlTexts(window);
+  static ControlTexts texts(window);
+  static DialogCheckboxes checkboxes(window);
   composer.window = &texts;
+  panel.window = &checkboxes;
   if (!window) return false;
   ShowWindow(window, showState);
   UpdateWindow(window);
   return true;
 }
 
+void AttachPanelSurface(HWND window) {
+  static GdiSurface surface;
+  static SystemTicks ticks;
+  surface.dc = GetDC(window);  // held for the whole run
+  panel.dc = &surface;
+  panel.ticks = &ticks;
+}
+
 LRESULT CALLBACK AppWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const int x = static_cast<short>(LOWORD(lParam));
+  const int y = static_cast<short>(HIWORD(lParam));
   ReseedFromClock();
+  HMENU menu = GetMenu(window);
   switch (message) {
     case WM_CREATE:
       OnCreate(window);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
+      return 0;
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_COMMAND:
+      return OnCommand(window, wParam, lParam, menu);
+    case WM_MOUSEMOVE:
+      // Follows the pointer while a knob is held, button or not.
+      panel.MoveKnob(-1, y);
+      return 0;
+    case WM_LBUTTONDOWN:
+      panel.HitTest(x, y);
+      return 0;
+    case WM_LBUTTONUP:
+      panel.dragIndex = -1;
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);

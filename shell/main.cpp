@@ -1,20 +1,30 @@
 // Entry point: start-up in its fixed order, then the message loop.
 #include <windows.h>
 
+#include "compose/random.h"
 #include "resources/resource_ids.h"
 #include "shell/app.h"
 
 using namespace kz;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
-  appInstance = instance;
+  LoadWindowStrings(instance);
   RegisterAppClass(instance);
   if (!CreateAppWindow(instance, showState)) return 0;
   SetWindowPos(mainWindow, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE);
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
 
+  AttachPanelSurface(mainWindow);
+
   composer.LoadWordLists();
   composer.LoadSpellingPairs();
+  panel.SetStyle(DrawRandom() % 6);
+  panel.SetSpelling(1);  // American
+  panel.SetRole(1);      // As Seller
+  panel.SetSectionState(3);  // all sections enabled
+  ReseedFromClock();
+  for (int s = 0; s < kSectionCount; ++s) panel.MoveKnob(s, kTopRow + DrawRandom() % kRandomRowSpan);
+  panel.PaintPanel(1, 1, 1, 1, 1);
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
