@@ -10,6 +10,7 @@ Run it from a desktop session, over ssh -X, or on a virtual screen:
 MSG
   exit 1
 fi
+unset MAKEFLAGS MFLAGS MAKELEVEL
 scripts/deps.sh
 scripts/build.sh native
 scripts/build.sh win32

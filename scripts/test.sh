@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+# The builds run their own make; the outer one's flags are not theirs.
+unset MAKEFLAGS MFLAGS MAKELEVEL
 
 scripts/deps.sh
 
@@ -23,6 +25,6 @@ echo "== end-to-end tests under Wine"
 source scripts/wine-env.sh
 trap kz_wine_stop EXIT
 kz_xvfb_start
-kz_wine_prefix "$root/build/wine" desktop
+kz_wine_prefix "${KZ_WINEPREFIX:-$root/build/wine}" desktop
 kz_wineserver_start
 ctest --test-dir build/win32 --output-on-failure

@@ -48,7 +48,7 @@ kz_xvfb_start() {
 }
 
 kz_wineserver_start() {
-  wineserver -p
+  wineserver -p || true  # one may already run for this prefix
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
