@@ -36,25 +36,23 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap* out) {
 
   if (infoSize < kInfoHeaderSize || infoSize > size - kFileHeaderSize) return false;
   if (planes != 1 || compression != kUncompressed) return false;
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 24) return false;
+  if (bits != 1 && bits != 4 && bits != 8) return false;
   if (width <= 0 || width > kLargestSide) return false;
   if (rawHeight == 0 || rawHeight < -kLargestSide || rawHeight > kLargestSide) return false;
   const bool bottomUp = rawHeight > 0;
   const int height = bottomUp ? rawHeight : -rawHeight;
 
   // The colour table follows the info header: BGR plus a reserved byte each.
+  const std::uint32_t most = 1u << bits;
+  const std::uint32_t count = coloursUsed == 0 ? most : coloursUsed;
+  if (count > most) return false;
+  const std::size_t start = kFileHeaderSize + infoSize;
+  if (count * 4u > size - start) return false;
   std::vector<Colour> palette;
-  if (bits <= 8) {
-    const std::uint32_t most = 1u << bits;
-    const std::uint32_t count = coloursUsed == 0 ? most : coloursUsed;
-    if (count > most) return false;
-    const std::size_t start = kFileHeaderSize + infoSize;
-    if (count * 4u > size - start) return false;
-    palette.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-      const std::uint8_t* e = data + start + 4u * i;
-      palette.push_back(Rgb(e[2], e[1], e[0]));
-    }
+  palette.reserve(count);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint8_t* e = data + start + 4u * i;
+    palette.push_back(Rgb(e[2], e[1], e[0]));
   }
 
   const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
@@ -66,18 +64,13 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap* out) {
   out->bitsPerPixel = bits;
   out->palette = palette;
   out->pixels.assign(static_cast<std::size_t>(width) * height, kBlack);
-  out->indices.assign(bits <= 8 ? static_cast<std::size_t>(width) * height : 0, 0);
+  out->indices.assign(static_cast<std::size_t>(width) * height, 0);
 
   for (int row = 0; row < height; ++row) {
     const int storedRow = bottomUp ? height - 1 - row : row;
     const std::uint8_t* line = data + pixelOffset + stride * static_cast<std::size_t>(storedRow);
     const std::size_t first = static_cast<std::size_t>(row) * width;
     for (int x = 0; x < width; ++x) {
-      if (bits == 24) {
-        const std::uint8_t* p = line + 3 * static_cast<std::size_t>(x);
-        out->pixels[first + x] = Rgb(p[2], p[1], p[0]);
-        continue;
-      }
       const std::size_t bit = static_cast<std::size_t>(x) * bits;
       const int shift = 8 - bits - static_cast<int>(bit % 8);
       const int index = (line[bit / 8] >> shift) & ((1 << bits) - 1);

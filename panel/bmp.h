@@ -1,6 +1,6 @@
 // Reading .bmp files: the uncompressed Windows bitmap format, palettised at
-// 1, 4 or 8 bits per pixel or true colour at 24 bits, stored bottom-up or
-// top-down. Every read is checked against the size of the data, so a short
+// 1, 4 or 8 bits per pixel (the depths of the panel's bitmaps), stored
+// bottom-up or top-down. Every read is checked against the size of the data, so a short
 // or damaged file is refused rather than read past its end.
 #pragma once
 
@@ -16,7 +16,7 @@ struct DecodedBitmap {
   int width = 0;
   int height = 0;
   int bitsPerPixel = 0;
-  std::vector<Colour> palette;       // the colour table (empty at 24 bits)
+  std::vector<Colour> palette;       // the colour table
   std::vector<std::uint8_t> indices;  // palette index per pixel, rows top-down
   std::vector<Colour> pixels;         // colour per pixel, rows top-down
 

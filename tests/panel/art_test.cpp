@@ -122,19 +122,6 @@ TEST(Art, EachStyleNameIsUnderlinedInItsKnobColour) {
   }
 }
 
-TEST(Art, ChoiceLetteringIsWhite) {
-  for (const char* name : {"spelling.bmp", "role.bmp"}) {
-    const DecodedBitmap b = Art(name);
-    for (int half = 0; half < 2; ++half) {
-      int white = 0;
-      for (int y = 0; y < 17; ++y) {
-        for (int x = 60 * half; x < 60 * half + 60; ++x) white += b.At(x, y) == kWhite ? 1 : 0;
-      }
-      EXPECT_GE(white, 60) << name << " half " << half;
-    }
-  }
-}
-
 TEST(Art, MaskedPairsFollowTheMaskRule) {
   const std::pair<const char*, const char*> pairs[] = {{"clouds.bmp", "clouds_mask.bmp"},
                                                       {"creature.bmp", "creature_mask.bmp"}};

@@ -81,18 +81,6 @@ TEST(Bmp, ReadsEveryPalettisedDepthInBothRowOrders) {
   }
 }
 
-TEST(Bmp, ReadsTheRastersOwnTrueColourFiles) {
-  Raster raster(5, 3, kBlue);
-  raster.Set(4, 0, kRed);
-  raster.Set(0, 2, Rgb(1, 2, 3));
-  DecodedBitmap b;
-  ASSERT_TRUE(DecodeBmp(raster.EncodeBmp(), &b));
-  EXPECT_EQ(b.bitsPerPixel, 24);
-  EXPECT_EQ(b.At(4, 0), kRed);
-  EXPECT_EQ(b.At(0, 2), Rgb(1, 2, 3));
-  EXPECT_EQ(b.At(2, 1), kBlue);
-}
-
 TEST(Bmp, RefusesDamagedFiles) {
   const std::vector<std::uint8_t> good = MakeBmp(8, {kBlack, kRed}, {{0, 1}, {1, 0}});
   auto damaged = [&](std::size_t at, std::uint8_t value) {
@@ -110,6 +98,7 @@ TEST(Bmp, RefusesDamagedFiles) {
       {"not a bitmap", damaged(0, 'X')},
       {"compressed", damaged(30, 1)},
       {"2 bits per pixel", damaged(28, 2)},
+      {"true colour", damaged(28, 24)},
       {"no width", damaged(18, 0)},
       {"pixels past the end", damaged(10, 0xF0)},
       {"palette larger than the depth", damaged(47, 1)},
