@@ -45,10 +45,24 @@ bool ExpectChecks(Program& program, bool beginning, bool middle, bool end,
                                  want[0], want[1], want[2]));
 }
 
+void SettlePixels(Program& program) {
+  // The program's drawing reaches the screen when its thread next waits for
+  // messages; a message answered means it is about to.
+  program.Sync();
+  SleepMs(20);
+}
+
 Knobs SeeKnobs(Program& program) {
-  Knobs knobs = WaitKnobs(program.window(), [](const Knobs& k) { return k.Sound(); }, 300);
-  if (!knobs.Sound()) Fatal("the three knobs cannot be seen: " + knobs.Show());
-  return knobs;
+  SettlePixels(program);
+  // Two equal sightings in a row: what the screen shows has settled.
+  Knobs last = FindKnobs(CaptureClient(program.window()));
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    SleepMs(15);
+    Knobs now = FindKnobs(CaptureClient(program.window()));
+    if (now.Sound() && now.Show() == last.Show()) return now;
+    last = now;
+  }
+  Fatal("the three knobs cannot be seen steadily: " + last.Show());
 }
 
 Knobs ExpectKnobRows(Program& program, const int rows[3], const std::string& when) {
@@ -59,6 +73,7 @@ Knobs ExpectKnobRows(Program& program, const int rows[3], const std::string& whe
     }
     return true;
   };
+  SettlePixels(program);
   Knobs knobs = WaitKnobs(program.window(), matches, 400);
   Expect(matches(knobs), (when.empty() ? "" : when + ": ") + "knobs " + knobs.Show() +
                              Format(", want centre rows %d, %d, %d (-1 any)", rows[0], rows[1],
@@ -85,7 +100,28 @@ Settings ReadSettings(Program& program) {
   return s;
 }
 
-Generated Generate(Program& program, Press press) {
+void ChooseThroughMenus(Program& program, const Settings& s) {
+  static const int kStyleCommands[] = {32775, 32777, 32778, 32784, 32785, 32786};
+  static const int kFirstEdit[] = {32789, 32792, 32795};
+  program.Command(kStyleCommands[s.style]);
+  program.Command(s.spelling ? 32782 : 32783);
+  program.Command(s.role ? 32804 : 32803);
+  HWND w = program.window();
+  for (int i = 0; i < 3; ++i) {
+    int row = s.rows[i];
+    if (row == 47 || row == 82 || row == 118) {
+      program.Command(kFirstEdit[i] + (row == 47 ? 0 : row == 82 ? 1 : 2));
+    } else {
+      program.Command(kFirstEdit[i] + 1);  // to the middle, then dragged
+      int x = kKnobX[i] + 2;
+      program.Send(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 80));
+      program.Send(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, row));
+      program.Send(w, WM_LBUTTONUP, 0, MAKELPARAM(x, row));
+    }
+  }
+}
+
+Generated Generate(Program& program, Press press, bool readClipboard) {
   Generated g;
   g.first = ClockSeconds();
   double start = NowMs();
@@ -112,7 +148,7 @@ Generated Generate(Program& program, Press press) {
   g.last = ClockSeconds();
   g.comment = program.Text(101);
   g.mark = program.Text(100);
-  g.clipboard = ReadClipboardText();
+  if (readClipboard) g.clipboard = ReadClipboardText();
   return g;
 }
 

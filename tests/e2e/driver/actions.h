@@ -27,12 +27,18 @@ bool ExpectChecks(Program& program, bool beginning, bool middle, bool end,
 // Waits (briefly) for the three knobs to stand on the rows (centre rows,
 // -1 = any) and checks them; returns the sighting.
 Knobs ExpectKnobRows(Program& program, const int rows[3], const std::string& when = "");
+// Waits until the program's drawing so far has reached the screen.
+void SettlePixels(Program& program);
 // The knobs as they are now; fails the row when they cannot be seen.
 Knobs SeeKnobs(Program& program);
 
 // The settings, read as a person would: style from the knob colour, rows
 // from the knob pixels, spelling and role from the View menu's greying.
 Settings ReadSettings(Program& program);
+
+// Sets style, spelling, role and knob rows through the Insert, View and
+// Edit menus; rows other than 47, 82 and 118 by dragging the knob there.
+void ChooseThroughMenus(Program& program, const Settings& s);
 
 enum class Press { kCommand, kButtonClick, kRealClick };
 
@@ -45,7 +51,8 @@ struct Generated {
   double ms = 0;
 };
 
-Generated Generate(Program& program, Press press = Press::kCommand);
+// readClipboard false: leave the clipboard alone (this thread may hold it open).
+Generated Generate(Program& program, Press press = Press::kCommand, bool readClipboard = true);
 
 // Checks box, mark and clipboard against each other and the comment
 // against kzub; returns the second the comment was composed in, or 0.

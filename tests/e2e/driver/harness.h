@@ -16,8 +16,9 @@ struct Options {
   std::string kzub;      // kzub.exe, the command-line composer (may be empty)
   std::string minimal;   // the minimal window program (speed yardstick)
   std::string probe;     // kzprobe.dll
-  std::string panelshot; // panelshot.exe, the panel's raster painter (may be empty)
   std::string outDir;    // where pictures of failures are written
+  std::string pictures;  // folder of the native raster's paintings (.bmp)
+  std::string states;    // the list of painted states
   unsigned seed = 0;     // monkey seed; 0 = from the clock
   int actions = 0;       // monkey actions; 0 = default
 };

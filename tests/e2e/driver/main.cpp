@@ -1,7 +1,7 @@
 // kzdriver: end-to-end tests of KudomatZub.exe, run under Wine by ctest.
 //
 //   kzdriver SCENARIO --exe PATH [--kzub PATH] [--minimal PATH]
-//            [--probe PATH] [--panelshot PATH] [--out DIR]
+//            [--probe PATH] [--out DIR] [--pictures DIR --states FILE]
 //            [--seed N] [--actions N]
 //
 // Exit code 0 when every row of the scenario group passed, 1 otherwise,
@@ -50,8 +50,9 @@ int main(int argc, char** argv) {
     else if (a == "--kzub") o.kzub = WindowsPath(v);
     else if (a == "--minimal") o.minimal = WindowsPath(v);
     else if (a == "--probe") o.probe = WindowsPath(v);
-    else if (a == "--panelshot") o.panelshot = WindowsPath(v);
     else if (a == "--out") o.outDir = WindowsPath(v);
+    else if (a == "--pictures") o.pictures = WindowsPath(v);
+    else if (a == "--states") o.states = WindowsPath(v);
     else if (a == "--seed") o.seed = static_cast<unsigned>(std::strtoul(v.c_str(), nullptr, 10));
     else if (a == "--actions") o.actions = std::atoi(v.c_str());
     else return Usage();

@@ -64,6 +64,7 @@ void ExpectStyleColours(Program& program, int style, const std::string& when) {
     return k.Sound() && k.section[0].style == style && k.section[1].style == style &&
            k.section[2].style == style;
   };
+  SettlePixels(program);
   Knobs knobs = WaitKnobs(program.window(), want, 400);
   Expect(want(knobs), when + ": knobs " + knobs.Show() + Format(", want style colour %d", style));
 }
@@ -124,6 +125,7 @@ KZE_SCENARIO(commands) {
       unsigned first = ClockSeconds();
       program.Command(32801);
       unsigned last = ClockSeconds();
+      SettlePixels(program);
       Knobs knobs = WaitKnobs(program.window(), [](const Knobs& k) {
         return k.Sound() && k.section[0].y != 114; }, 400);
       bool matched = false;
@@ -150,6 +152,7 @@ KZE_SCENARIO(commands) {
     unsigned first = ClockSeconds();
     program.Command(32801);
     unsigned last = ClockSeconds();
+    SettlePixels(program);
     Knobs knobs = WaitKnobs(program.window(), [](const Knobs& k) {
       return k.Sound() && k.section[1].y != 114; }, 400);
     bool matched = false;

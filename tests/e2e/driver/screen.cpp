@@ -193,13 +193,20 @@ POINT ClientToScreenPoint(HWND window, int x, int y) {
 }
 
 void MouseMoveTo(POINT screen) {
-  int width = GetSystemMetrics(SM_CXSCREEN);
-  int height = GetSystemMetrics(SM_CYSCREEN);
+  // The cursor to the exact pixel, then a move of nothing, which reaches
+  // the window under it as a mouse move like any other. Under Wine the
+  // X server reports the warp back a little later; the wait lets that
+  // report arrive before anything else is pressed.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    SetCursorPos(screen.x, screen.y);
+    Sleep(25);
+    POINT now;
+    GetCursorPos(&now);
+    if (now.x == screen.x && now.y == screen.y) break;
+  }
   INPUT input = {};
   input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>((screen.x * 65536 + width / 2) / width);
-  input.mi.dy = static_cast<LONG>((screen.y * 65536 + height / 2) / height);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
   SendInput(1, &input, sizeof input);
 }
 
@@ -245,7 +252,10 @@ bool BringToFront(HWND window) {
   SetForegroundWindow(window);
   DWORD thread = GetWindowThreadProcessId(window, nullptr);
   for (int i = 0; i < 100; ++i) {
-    if (GetForegroundWindow() == window && FocusOf(thread) == window) return true;
+    HWND focus = FocusOf(thread);
+    if (GetForegroundWindow() == window && (focus == window || IsChild(window, focus))) {
+      return true;
+    }
     Sleep(10);
   }
   return false;

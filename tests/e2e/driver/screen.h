@@ -75,7 +75,8 @@ void MouseButton(bool down);
 void ClickAt(POINT screen);
 // Presses the keys in order and releases them in reverse order.
 void PressKeys(const std::vector<WORD>& keys);
-// Makes the window the foreground window with the keyboard focus.
+// Makes the window the foreground window with the keyboard focus on it or
+// on one of its children.
 bool BringToFront(HWND window);
 HWND FocusOf(DWORD threadId);
 
