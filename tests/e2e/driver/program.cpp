@@ -46,6 +46,21 @@ BOOL CALLBACK ThreadWindowsProc(HWND window, LPARAM lParam) {
   return TRUE;
 }
 
+// Every program the driver starts is put in this job, which ends them all
+// when the driver ends, however it ends.
+HANDLE DriverJob() {
+  static HANDLE job = [] {
+    HANDLE j = CreateJobObjectA(nullptr, nullptr);
+    if (j) {
+      JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+      limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+      SetInformationJobObject(j, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    return j;
+  }();
+  return job;
+}
+
 }  // namespace
 
 HWND FindProcessWindow(DWORD processId, const char* className) {
@@ -65,6 +80,7 @@ Program::Program(const std::string& exe, bool waitReady) {
                       &startup, &info_)) {
     Fatal("cannot start " + commandLine + Format(" (error %lu)", GetLastError()));
   }
+  if (DriverJob()) AssignProcessToJobObject(DriverJob(), info_.hProcess);
   for (int i = 0; i < 2000 && !window_; ++i) {
     window_ = FindProcessWindow(info_.dwProcessId, kClassName);
     if (!window_) {

@@ -39,6 +39,31 @@ KZE_SCENARIO(generate) {
     Note(Format("%.0f ms for the press; ", g.ms) + ShowSettings(s) + ": " + Quoted(g.comment));
   });
 
+  RunRow("during the press the knobs turn white and back; the menu stays as it was", [] {
+    Program program;
+    Settings s = ReadSettings(program);
+    HWND w = program.window();
+    program.Post(w, WM_COMMAND, 102, 0);
+    bool white[3] = {false, false, false};
+    int samples = 0;
+    double end = NowMs() + 900;
+    while (NowMs() < end) {
+      Knobs k = FindKnobs(CaptureClient(w));
+      for (int i = 0; i < 3; ++i) white[i] = white[i] || (k.section[i].count == 1 && k.section[i].style == 6);
+      ++samples;
+      SleepMs(3);
+    }
+    Expect(white[0] && white[1] && white[2],
+           Format("white knobs seen: %d %d %d in %d looks", white[0], white[1], white[2], samples));
+    Knobs after = SeeKnobs(program);
+    for (int i = 0; i < 3; ++i) {
+      Expect(after.section[i].style == s.style && after.section[i].y + 4 == s.rows[i],
+             "after the press: knobs " + after.Show());
+    }
+    ExpectMenu(program, StartGreyed(), "after the press");
+    ExpectChecks(program, true, true, true, "after the press");
+  });
+
   RunRow("Zub by BM_CLICK and by a real mouse click", [] {
     Program program;
     Settings s = ReadSettings(program);
