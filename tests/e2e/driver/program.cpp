@@ -223,12 +223,8 @@ HWND Program::WaitDialog(const std::string& title, DWORD timeoutMs) {
 void Program::InjectProbe() {
   if (remoteProbe_) return;
   std::string path = WindowsPath(options().probe);
-  HMODULE local = LoadLibraryA(path.c_str());
-  if (!local) Fatal("cannot load the probe " + path);
-  FARPROC entry = GetProcAddress(local, KZPROBE_ENTRY_NAME);
-  if (!entry) Fatal("the probe has no entry " KZPROBE_ENTRY_NAME);
-  probeEntryOffset_ =
-      reinterpret_cast<DWORD_PTR>(entry) - reinterpret_cast<DWORD_PTR>(local);
+  localProbe_ = LoadLibraryA(path.c_str());
+  if (!localProbe_) Fatal("cannot load the probe " + path);
 
   SIZE_T size = path.size() + 1;
   void* remotePath =
@@ -249,37 +245,49 @@ void Program::InjectProbe() {
   VirtualFreeEx(info_.hProcess, remotePath, 0, MEM_RELEASE);
   if (!base) Fatal("the program could not load the probe");
   remoteProbe_ = reinterpret_cast<HMODULE>(static_cast<DWORD_PTR>(base));
-  remoteQuery_ = VirtualAllocEx(info_.hProcess, nullptr, sizeof(kzprobe::MenuQuery),
-                                MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  if (!remoteQuery_) Fatal("cannot allocate the probe's request block in the program");
+  size_t block = std::max(sizeof(kzprobe::MenuQuery), sizeof(kzprobe::MenuDump));
+  remoteBlock_ =
+      VirtualAllocEx(info_.hProcess, nullptr, block, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remoteBlock_) Fatal("cannot allocate the probe's request block in the program");
+}
+
+// Writes the block into the program, runs the probe entry on a thread of
+// the program with it, reads the block back and returns the entry's result.
+DWORD Program::RunProbe(const char* entryName, const void* block, size_t size, void* back) {
+  InjectProbe();
+  FARPROC local = GetProcAddress(localProbe_, entryName);
+  if (!local) Fatal(std::string("the probe has no entry ") + entryName);
+  DWORD_PTR offset =
+      reinterpret_cast<DWORD_PTR>(local) - reinterpret_cast<DWORD_PTR>(localProbe_);
+  if (!WriteProcessMemory(info_.hProcess, remoteBlock_, block, size, nullptr)) {
+    Fatal("cannot write the probe's request into the program");
+  }
+  auto entry = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<DWORD_PTR>(remoteProbe_) + offset);
+  HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, entry, remoteBlock_, 0, nullptr);
+  if (!thread) Fatal("cannot start the probe in the program");
+  if (WaitForSingleObject(thread, 5000) != WAIT_OBJECT_0) {
+    CloseHandle(thread);
+    Fatal("the probe did not finish");
+  }
+  DWORD result = 0;
+  GetExitCodeThread(thread, &result);
+  CloseHandle(thread);
+  if (!ReadProcessMemory(info_.hProcess, remoteBlock_, back, size, nullptr)) {
+    Fatal("cannot read the probe's answer");
+  }
+  return result;
 }
 
 MenuStates Program::Menu(const std::vector<UINT>& ids) {
-  InjectProbe();
   kzprobe::MenuQuery query = {};
   query.window = window_;
   query.count = static_cast<LONG>(std::min<size_t>(ids.size(), kzprobe::kMaxItems));
   for (LONG i = 0; i < query.count; ++i) query.ids[i] = ids[static_cast<size_t>(i)];
-  if (!WriteProcessMemory(info_.hProcess, remoteQuery_, &query, sizeof query, nullptr)) {
-    Fatal("cannot write the menu request into the program");
-  }
-  auto entry = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-      reinterpret_cast<DWORD_PTR>(remoteProbe_) + probeEntryOffset_);
-  HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, entry, remoteQuery_, 0, nullptr);
-  if (!thread) Fatal("cannot start the menu probe in the program");
-  if (WaitForSingleObject(thread, 5000) != WAIT_OBJECT_0) {
-    CloseHandle(thread);
-    Fatal("the menu probe did not finish");
-  }
-  DWORD read = 0;
-  GetExitCodeThread(thread, &read);
-  CloseHandle(thread);
+  DWORD read = RunProbe(KZPROBE_ENTRY_NAME, &query, sizeof query, &query);
   if (read != static_cast<DWORD>(query.count)) {
     Fatal(Format("the menu probe read %ld of %ld items (no menu?)", static_cast<long>(read),
                  static_cast<long>(query.count)));
-  }
-  if (!ReadProcessMemory(info_.hProcess, remoteQuery_, &query, sizeof query, nullptr)) {
-    Fatal("cannot read the menu states back");
   }
   MenuStates states;
   for (LONG i = 0; i < query.count; ++i) {
@@ -288,6 +296,16 @@ MenuStates Program::Menu(const std::vector<UINT>& ids) {
     states[query.ids[i]] = (state & MF_GRAYED) != 0;
   }
   return states;
+}
+
+std::string Program::MenuText() {
+  static kzprobe::MenuDump dump;
+  dump = {};
+  dump.window = window_;
+  DWORD length = RunProbe(KZPROBE_DUMP_NAME, &dump, sizeof dump, &dump);
+  if (length == 0xFFFFFFFFu) Fatal("the main window has no menu");
+  dump.text[kzprobe::kDumpSize - 1] = '\0';
+  return dump.text;
 }
 
 MenuStates Program::Menu() { return Menu(AllMenuIds()); }

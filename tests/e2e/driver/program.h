@@ -54,6 +54,8 @@ class Program {
   // Menu item states through the probe DLL.
   MenuStates Menu(const std::vector<UINT>& ids);
   MenuStates Menu();
+  // The whole menu bar as text (see kzprobe::MenuDump).
+  std::string MenuText();
 
   bool Running();
   // Waits for the end of the process; false on timeout.
@@ -67,13 +69,14 @@ class Program {
 
  private:
   void InjectProbe();
+  DWORD RunProbe(const char* entryName, const void* block, size_t size, void* back);
 
   PROCESS_INFORMATION info_{};
   HWND window_ = nullptr;
   double startedAtMs_ = 0;
   HMODULE remoteProbe_ = nullptr;
-  DWORD_PTR probeEntryOffset_ = 0;
-  void* remoteQuery_ = nullptr;
+  HMODULE localProbe_ = nullptr;
+  void* remoteBlock_ = nullptr;
 };
 
 // Every command id of the menu, in menu order.

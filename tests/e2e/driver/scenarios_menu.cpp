@@ -106,7 +106,89 @@ const std::vector<Scenario>& MenuScenarios() {
 
 }  // namespace
 
+// The menu bar right after start-up, as the probe writes it out.
+const char kMenuTree[] =
+    "&File\n"
+    "  E&xit [105]\n"
+    "&Edit\n"
+    "  Beginning\n"
+    "    + 100 [32789]\n"
+    "    +|-  0 [32790]\n"
+    "    -  100 [32791]\n"
+    "  Middle\n"
+    "    + 100 [32792]\n"
+    "    +|-  0 [32793]\n"
+    "    -  100 [32794]\n"
+    "  End\n"
+    "    + 100 [32795]\n"
+    "    +|-  0 [32796]\n"
+    "    -  100 [32797]\n"
+    "  ---\n"
+    "  All\n"
+    "    + 100 [32802]\n"
+    "    +|-  0 [32799]\n"
+    "    -  100 [32798]\n"
+    "  ---\n"
+    "  &Random [32801]\n"
+    "&View\n"
+    "  American [32782] (greyed)\n"
+    "  European [32783]\n"
+    "  ---\n"
+    "  As Buyer [32803]\n"
+    "  As Seller [32804] (greyed)\n"
+    "&Insert\n"
+    "  Classic [32775]\n"
+    "  Emotive [32777]\n"
+    "  Exhuberant [32778]\n"
+    "  Flat [32784]\n"
+    "  Chatty [32785]\n"
+    "  Concise [32786]\n"
+    "&Tools\n"
+    "  Enable\n"
+    "    Beginning [32806] (greyed)\n"
+    "    Middle [32807] (greyed)\n"
+    "    End [32808] (greyed)\n"
+    "    ---\n"
+    "    All [32809] (greyed)\n"
+    "  Freeze\n"
+    "    Beginning [32810]\n"
+    "    Middle [32811]\n"
+    "    End [32812]\n"
+    "    ---\n"
+    "    All [32813]\n"
+    "&Help\n"
+    "  Help [32771]\n"
+    "  ---\n"
+    "  About [32772]\n";
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
 KZE_SCENARIO(startup_state) {
+  RunRow("the menu bar: captions, order, ids, separators and greying after start-up", [] {
+    Program program;
+    std::vector<std::string> got = Lines(program.MenuText());
+    std::vector<std::string> want = Lines(kMenuTree);
+    for (size_t i = 0; i < std::max(got.size(), want.size()); ++i) {
+      std::string g = i < got.size() ? got[i] : "(nothing)";
+      std::string w = i < want.size() ? want[i] : "(nothing)";
+      if (g != w) {
+        Expect(false, Format("menu line %u is ", static_cast<unsigned>(i + 1)) + Quoted(g) +
+                          ", want " + Quoted(w));
+        break;
+      }
+    }
+  });
+
   RunRow("all three section checkboxes are checked", [] {
     Program program;
     ExpectChecks(program, true, true, true);

@@ -5,6 +5,7 @@
 // checkboxes, the clipboard equal to the box after every comment and Copy.
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "actions.h"
 

@@ -1,8 +1,10 @@
 // The picture: after a state is set through the menus and knob drags and
 // the window is repainted, its client pixels equal the native raster's
 // painting of that state, outside the child controls.
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "actions.h"

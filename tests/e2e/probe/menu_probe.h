@@ -19,7 +19,19 @@ struct MenuQuery {
   UINT states[kMaxItems];   // GetMenuState results, filled in by the probe
 };
 
+// The whole menu bar as text, one item a line: two blanks of indent per
+// level, the caption, then " [id]" for a command, " (greyed)" when greyed;
+// a separator is "---".
+constexpr int kDumpSize = 8192;
+
+struct MenuDump {
+  HWND window;
+  LONG length;            // filled in by the probe
+  char text[kDumpSize];
+};
+
 }  // namespace kzprobe
 
-// Name of the probe's entry, undecorated (the DLL is linked with --kill-at).
+// Names of the probe's entries, undecorated (the DLL is linked with --kill-at).
 #define KZPROBE_ENTRY_NAME "KzReadMenuStates"
+#define KZPROBE_DUMP_NAME "KzDumpMenu"
