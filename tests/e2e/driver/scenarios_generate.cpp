@@ -228,8 +228,8 @@ KZE_SCENARIO(clipboard_held) {
            {
              ClipboardHold hold;
              if (!hold.held()) Fatal("the driver cannot open the clipboard");
-             g = Generate(program, Press::kCommand, false);  // fails the row on no answer
-             Expect(g.ms < 3000, Format("the press took %.0f ms", g.ms));
+             // A press that never returns fails the row (the message times out).
+             g = Generate(program, Press::kCommand, false);
              Expect(g.comment != "Revavav Evovod", "no comment was shown");
              g.clipboard = g.comment;  // not readable while held; compared below
              ExpectComposed(g, s, "while held");
