@@ -91,6 +91,44 @@ KZE_SCENARIO(generate) {
     }
   });
 
+  RunRow("European spelling reaches the comment (pressed in a second where it matters)", [] {
+    // Few comments hold a word with a European form; kzub finds a coming
+    // second and a style and role for which the two spellings differ.
+    const int combos[][2] = {{1, 1}, {2, 0}, {2, 1}, {4, 0}, {4, 1}, {5, 0}};
+    Program program;
+    unsigned now = ClockSeconds();
+    unsigned target = 0;
+    Settings chosen;
+    for (const auto& combo : combos) {
+      Settings american{combo[0], combo[1], 1, {47, 47, 47}};
+      Settings european = american;
+      european.spelling = 0;
+      std::vector<std::string> a = ExpectedLines(american, now + 2, now + 40);
+      std::vector<std::string> e = ExpectedLines(european, now + 2, now + 40);
+      for (size_t i = 0; i < a.size() && i < e.size(); ++i) {
+        unsigned second = now + 2 + static_cast<unsigned>(i);
+        if (a[i] != e[i] && (!target || second < target)) {
+          target = second;
+          chosen = european;
+        }
+      }
+    }
+    if (!target) Fatal("kzub found no second in the next 40 where the spellings differ");
+    ChooseThroughMenus(program, chosen);
+    Settings seen = ReadSettings(program);
+    Expect(seen.spelling == 0, "the View menu does not show European");
+    while (ClockSeconds() < target) SleepMs(5);
+    Generated g = Generate(program);
+    unsigned at = ExpectComposed(g, chosen, "European");
+    Settings american = chosen;
+    american.spelling = 1;
+    if (at) {
+      std::string asAmerican = ExpectedLines(american, at, at).at(0);
+      Expect(asAmerican != g.mark + " " + g.comment,
+             Format("the comment of second %u is the same in both spellings", at));
+    }
+  });
+
   RunRow("a frozen Middle keeps its text while the others are composed anew", [] {
     Program program;
     program.Command(32775);
@@ -101,7 +139,7 @@ KZE_SCENARIO(generate) {
     unsigned t1 = ExpectComposed(first, s, "first comment");
     if (!t1) return;
     program.Command(32811);  // Tools > Freeze > Middle
-    SleepMs(600);            // let the second turn, mostly
+    while (ClockSeconds() <= t1) SleepMs(10);  // a new second: the frozen text shows
     Generated second = Generate(program);
     bool frozen[3] = {false, true, false};
     bool matched = false;
@@ -124,7 +162,7 @@ KZE_SCENARIO(generate) {
     if (!t1) return;
     program.Click(400);
     program.Click(402);
-    SleepMs(600);
+    while (ClockSeconds() <= t1) SleepMs(10);
     Generated second = Generate(program);
     bool frozen[3] = {true, false, true};
     bool matched = false;
