@@ -1,5 +1,6 @@
 // Bounded text helpers for the composer's fixed-size texts: nothing is ever
-// read or written past the array a text lives in.
+// read or written past the array a text lives in. Words are short, so plain
+// loops beat calls into the run-time library here.
 #pragma once
 
 #include <cstring>
@@ -13,16 +14,34 @@ inline int BoundedLength(const char* text, int size) {
   return end ? static_cast<int>(static_cast<const char*>(end) - text) : size - 1;
 }
 
-// Appends `count` characters of `source` to the text of `length` characters
-// in an array of `size` bytes, keeping at most `limit` characters
-// (limit < size); what does not fit is dropped. Returns the new length.
+// Appends at most `count` characters of `source`, up to its terminator, to
+// the text of `length` characters, keeping at most `limit` characters in
+// all (the array has room for limit + 1 bytes); what does not fit is
+// dropped. Returns the new length.
 inline int AppendBounded(char* text, int length, int limit, const char* source, int count) {
   if (count > limit - length) count = limit - length;
-  if (count <= 0) return length;
-  std::memcpy(text + length, source, static_cast<std::size_t>(count));
-  length += count;
+  for (int i = 0; i < count && source[i] != '\0'; ++i) text[length++] = source[i];
   text[length] = '\0';
   return length;
+}
+
+// Appends exactly the first `count` characters of `source` (which holds at
+// least that many), within the same limit as AppendBounded.
+inline int AppendChars(char* text, int length, int limit, const char* source, int count) {
+  if (count > limit - length) count = limit - length;
+  if (count > 0) {
+    std::memcpy(text + length, source, static_cast<std::size_t>(count));
+    length += count;
+  }
+  text[length] = '\0';
+  return length;
+}
+
+// Sets every byte of a text array to zero.
+template <int N>
+void ClearText(char (&text)[N]) {
+  static constexpr char kZeros[N] = {};
+  std::memcpy(text, kZeros, N);
 }
 
 }  // namespace kz

@@ -23,14 +23,22 @@ void MakeUpper(char* ch) {
   if (*ch >= 'a' && *ch <= 'z') *ch = static_cast<char>(*ch - 'a' + 'A');
 }
 
-// Capitals after sentence ends, and a space after every mark that another
-// character follows directly (that character gives way to it).
+// The marks the scan acts on; everything else passes untouched.
+bool IsScannedMark(char ch) {
+  return ch == '!' || ch == '.' || ch == ',' || ch == ')' || ch == ':' || ch == ';';
+}
+
+// The first letter becomes a capital, so do letters that start a sentence
+// or follow a smiley, and every mark that another character follows
+// directly gets a space there (that character gives way to it).
 void ScanMarks(char* t, int n) {
+  if (n > 0) MakeUpper(&t[0]);
   for (int i = 0; i < n; ++i) {
-    if (i == 0) MakeUpper(&t[0]);
-    if ((t[i] == '!' || t[i] == '.') && t[i + 1] == ' ') MakeUpper(&t[i + 2]);
-    if ((t[i] == ':' || t[i] == ';') && t[i + 1] == ')' && t[i + 2] == ' ') MakeUpper(&t[i + 3]);
-    if (NeedsSpaceAfter(t[i]) && t[i + 1] != ' ' && i != n - 1) t[i + 1] = ' ';
+    const char ch = t[i];
+    if (!IsScannedMark(ch)) continue;
+    if ((ch == '!' || ch == '.') && t[i + 1] == ' ') MakeUpper(&t[i + 2]);
+    if ((ch == ':' || ch == ';') && t[i + 1] == ')' && t[i + 2] == ' ') MakeUpper(&t[i + 3]);
+    if (NeedsSpaceAfter(ch) && t[i + 1] != ' ' && i != n - 1) t[i + 1] = ' ';
   }
 }
 

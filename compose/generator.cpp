@@ -1,6 +1,11 @@
 // Compose: walks the eleven steps of the selected template, draws a word for
 // every step, lets each section's knob decide which steps reach its text,
 // joins the shown sections and hands the comment to FinishComment.
+//
+// A comment takes hundreds of draws, each depending on the one before, so
+// the draw loops are kept to the draw itself, a table look-up and a compare:
+// nothing in them divides, reads the word lists or branches on a coin toss.
+
 #include <cstring>
 
 #include "compose/bounded_text.h"
@@ -19,71 +24,115 @@ enum WordTest { kNoTest, kFullStopAttaches, kCommaOrDashAttaches, kBlankIsLone }
 
 struct PickRule {
   int list;       // the list read
-  int otherList;  // for a draw by chance: the list read when r <= 50
-  bool byChance;  // a second draw r = rand() % 100 picks the list
+  bool byChance;  // a second draw r picks short list `list` (r > 50) or long list 4
   WordTest test;
 };
 
 // Indexed by PickKind.
 constexpr PickRule kPickRules[kPickKindCount] = {
-    {0, 0, false, kFullStopAttaches},  {1, 1, false, kCommaOrDashAttaches},
-    {2, 2, false, kBlankIsLone},       {3, 3, false, kFullStopAttaches},
-    {4, 4, false, kNoTest},            {5, 5, false, kNoTest},
-    {6, 6, false, kNoTest},            {1, 4, true, kNoTest},
+    {0, false, kFullStopAttaches}, {1, false, kCommaOrDashAttaches},
+    {2, false, kBlankIsLone},      {3, false, kFullStopAttaches},
+    {4, false, kNoTest},           {5, false, kNoTest},
+    {6, false, kNoTest},           {1, true, kNoTest},
 };
 
-// A draw by chance reads the short list when r is above this.
+// A draw by chance reads the long list when r is 50 or less.
+constexpr int kChanceLongList = 4;
 constexpr int kChanceSplit = 50;
 constexpr int kChanceRange = 100;
 
 // The working word holds any long-list entry.
 constexpr int kWordSize = kLongEntrySize;
 
-int EntrySize(int list) { return list < kShortListCount ? kShortEntrySize : kLongEntrySize; }
+template <int Size>
+using Entries = char[kEntriesPerList][Size];
 
-// Entries are filled from 0 without gaps, so entry 0 nearly always tells;
-// only a damaged list (one whose text began with a separator) has an empty
-// entry 0 and words behind it.
-bool HoldsAWord(const WordGroup& group, int list) {
-  if (group.Entry(list, 0)[0] != '\0') return true;
-  for (int e = 1; e < kEntriesPerList; ++e) {
-    if (group.Entry(list, e)[0] != '\0') return true;
+// Entry index e = draw % 200 for every draw 0..32767, looked up rather than
+// divided: the processor's one multiplier is kept free for the generator,
+// which waits on it at every draw.
+class EntryIndexTable {
+ public:
+  EntryIndexTable() {
+    for (int draw = 0; draw <= kDrawMax; ++draw) {
+      index_[draw] = static_cast<unsigned char>(draw % kEntriesPerList);
+    }
+  }
+  int operator[](int draw) const { return index_[draw]; }
+
+ private:
+  static constexpr int kDrawMax = 32767;
+  unsigned char index_[kDrawMax + 1];
+};
+
+const EntryIndexTable kEntryIndex;
+
+int DrawEntryIndex() { return kEntryIndex[DrawRandom()]; }
+
+// The loader fills entries from 0 without gaps, so a word stands at index e
+// exactly when e is below the number of leading words, and the draw loops
+// can test that without reading the entry. Only a damaged list (its text
+// began with a separator) has an empty entry 0 and maybe words behind it;
+// there, the draw loops read the entries themselves.
+template <int Size>
+int LeadingWords(const Entries<Size>& entries) {
+  int count = 0;
+  while (count < kEntriesPerList && entries[count][0] != '\0') ++count;
+  return count;
+}
+
+template <int Size>
+bool HoldsAWord(const Entries<Size>& entries) {
+  for (const char* entry : entries) {
+    if (entry[0] != '\0') return true;
   }
   return false;
 }
 
-// Draws entry indices (and, by chance, lists) until an entry holds a word.
-// The caller has made sure one of the lists does.
-const char* DrawEntry(const WordGroup& group, const PickRule& rule, int* size) {
-  if (!rule.byChance) {
-    const char* first = group.Entry(rule.list, 0);
-    const int stride = EntrySize(rule.list);
-    *size = stride;
+// Draws entry indices until an entry holds a word; the list holds one.
+template <int Size>
+const char* DrawFrom(const Entries<Size>& entries) {
+  if (const int count = LeadingWords(entries)) {
     for (;;) {
-      const char* entry = first + stride * (DrawRandom() % kEntriesPerList);
-      if (entry[0] != '\0') return entry;
+      const int e = DrawEntryIndex();
+      if (e < count) return entries[e];
     }
   }
   for (;;) {
-    const int e = DrawRandom() % kEntriesPerList;
-    const int list = DrawRandom() % kChanceRange > kChanceSplit ? rule.list : rule.otherList;
-    const char* entry = group.Entry(list, e);
-    if (entry[0] != '\0') {
-      *size = EntrySize(list);
+    const char* entry = entries[DrawEntryIndex()];
+    if (entry[0] != '\0') return entry;
+  }
+}
+
+// Draws an entry index and then the list, until the entry holds a word;
+// one of the lists holds one. The list is looked up by the coin toss, not
+// branched to: the processor could not foresee the toss.
+const char* DrawByChance(const Entries<kShortEntrySize>& shortEntries,
+                         const Entries<kLongEntrySize>& longEntries, bool* isShort) {
+  const char* const firsts[2] = {longEntries[0], shortEntries[0]};
+  const int sizes[2] = {kLongEntrySize, kShortEntrySize};
+  const int counts[2] = {LeadingWords(longEntries), LeadingWords(shortEntries)};
+  const bool dense = counts[0] > 0 && counts[1] > 0;
+  for (;;) {
+    const int e = DrawEntryIndex();
+    const int pick = DrawRandom() % kChanceRange > kChanceSplit;  // 1: the short list
+    const char* entry = firsts[pick] + sizes[pick] * e;
+    if (dense ? e < counts[pick] : entry[0] != '\0') {
+      *isShort = pick == 1;
       return entry;
     }
   }
 }
 
+bool IsSingle(const char* word, char ch) { return word[0] == ch && word[1] == '\0'; }
+
 WordClass ClassOf(const char* entry, WordTest test) {
   switch (test) {
     case kFullStopAttaches:
-      return std::strcmp(entry, ".") == 0 ? kAttachedMark : kPlainWord;
+      return IsSingle(entry, '.') ? kAttachedMark : kPlainWord;
     case kCommaOrDashAttaches:
-      return std::strcmp(entry, ",") == 0 || std::strcmp(entry, "-") == 0 ? kAttachedMark
-                                                                           : kPlainWord;
+      return IsSingle(entry, ',') || IsSingle(entry, '-') ? kAttachedMark : kPlainWord;
     case kBlankIsLone:
-      return std::strcmp(entry, " ") == 0 ? kLoneBlank : kPlainWord;
+      return IsSingle(entry, ' ') ? kLoneBlank : kPlainWord;
     case kNoTest:
       break;
   }
@@ -94,12 +143,39 @@ struct WorkingWord {
   char text[kWordSize];
   int length;
 
-  void Set(const char* source, int size) {
-    length = BoundedLength(source, size < kWordSize ? size : kWordSize);
-    std::memcpy(text, source, static_cast<std::size_t>(length));
-    text[length] = '\0';
+  // Takes the text of an entry of Size bytes (at most kWordSize): the whole
+  // entry is copied as one block, then measured.
+  template <int Size>
+  void Set(const char* source) {
+    static_assert(Size <= kWordSize, "the working word holds any entry");
+    std::memcpy(text, source, Size);
+    text[Size - 1] = '\0';
+    length = static_cast<int>(std::strlen(text));
   }
 };
+
+// Appends the working word to a section text of `length` characters. When
+// the whole word buffer fits behind the text it is copied as one block.
+int AppendWord(char* text, int length, const WorkingWord& word) {
+  if (length + kWordSize < kTextSize) {
+    std::memcpy(text + length, word.text, kWordSize);
+    length += word.length;
+    text[length] = '\0';
+    return length;
+  }
+  return AppendBounded(text, length, kTextSize - 1, word.text, word.length);
+}
+
+// Draws a word from one list and classes it; a lone blank leaves the
+// working word as it was.
+template <int Size>
+WordClass TakeWord(const Entries<Size>& entries, WordTest test, WorkingWord* word) {
+  if (!HoldsAWord(entries)) return kLoneBlank;
+  const char* entry = DrawFrom(entries);
+  const WordClass wordClass = ClassOf(entry, test);
+  if (wordClass != kLoneBlank) word->Set<Size>(entry);
+  return wordClass;
+}
 
 // Runs one step's draws and leaves its word in `word`. A filler step draws
 // one entry index and reads nothing, so the word stays the previous step's.
@@ -110,17 +186,26 @@ WordClass DrawWord(const WordBank& bank, const TemplateStep& step, WorkingWord* 
     DrawRandom();
     return kPlainWord;
   }
-  const PickRule& rule = kPickRules[step.pickKind];
   if (step.group < 0 || step.group >= kGroupCount) return kLoneBlank;
+  const PickRule& rule = kPickRules[step.pickKind];
   const WordGroup& group = bank[step.group];
-  if (!HoldsAWord(group, rule.list) && !(rule.byChance && HoldsAWord(group, rule.otherList))) {
-    return kLoneBlank;
+
+  if (rule.byChance) {
+    const auto& longEntries = group.longLists[kChanceLongList - kShortListCount].entries;
+    const auto& shortEntries = group.shortLists[rule.list].entries;
+    if (!HoldsAWord(shortEntries) && !HoldsAWord(longEntries)) return kLoneBlank;
+    bool isShort = false;
+    const char* entry = DrawByChance(shortEntries, longEntries, &isShort);
+    if (isShort) {
+      word->Set<kShortEntrySize>(entry);
+    } else {
+      word->Set<kLongEntrySize>(entry);
+    }
+    return ClassOf(entry, rule.test);
   }
-  int size = 0;
-  const char* entry = DrawEntry(group, rule, &size);
-  const WordClass wordClass = ClassOf(entry, rule.test);
-  if (wordClass != kLoneBlank) word->Set(entry, size);
-  return wordClass;
+  return rule.list < kShortListCount
+             ? TakeWord(group.shortLists[rule.list].entries, rule.test, word)
+             : TakeWord(group.longLists[rule.list - kShortListCount].entries, rule.test, word);
 }
 
 }  // namespace
@@ -129,9 +214,9 @@ int Composer::Compose(int spelling, int role, const SliderRecord* sliders) {
   if (!sliders) return 0;
   ReseedFromClock();
   for (int s = 0; s < kSectionCount; ++s) {
-    if (sliders[s].enabled == 1) std::memset(sectionText[s], 0, sizeof sectionText[s]);
+    if (sliders[s].enabled == 1) ClearText(sectionText[s]);
   }
-  std::memset(outputText, 0, sizeof outputText);
+  ClearText(outputText);
 
   const int stepCount = SelectTemplate(role, sliders);
   const TemplateSet& set = WorkingSet();
@@ -149,7 +234,7 @@ int Composer::Compose(int spelling, int role, const SliderRecord* sliders) {
     const WordClass wordClass = DrawWord(groups, set.shape.steps[step], &word);
     if (spelling == 0) {
       const char* european = EuropeanForm(word.text);
-      if (european != word.text) word.Set(european, kSpellingWordSize);
+      if (european != word.text) word.Set<kSpellingWordSize>(european);
     }
 
     // The step belongs to the last section that starts at or before it.
@@ -165,7 +250,7 @@ int Composer::Compose(int spelling, int role, const SliderRecord* sliders) {
         lengths[s] = AppendBounded(text, lengths[s], kTextSize - 1, " ", 1);
       }
       if (wordClass != kLoneBlank) {
-        lengths[s] = AppendBounded(text, lengths[s], kTextSize - 1, word.text, word.length);
+        lengths[s] = AppendWord(text, lengths[s], word);
       }
     } else if (named == -1) {
       ++rowCursor;  // a -1 consumes exactly this step
@@ -176,8 +261,9 @@ int Composer::Compose(int spelling, int role, const SliderRecord* sliders) {
   int length = 0;
   for (int s = 0; s < kSectionCount; ++s) {
     if (!IsShown(sliders[s].y)) continue;
-    length = AppendBounded(outputText, length, kTextSize - 2, sectionText[s],
-                           BoundedLength(sectionText[s], kTextSize));
+    const int sectionLength =
+        sliders[s].enabled == 1 ? lengths[s] : BoundedLength(sectionText[s], kTextSize);
+    length = AppendChars(outputText, length, kTextSize - 2, sectionText[s], sectionLength);
   }
   FinishComment();
   return 0;

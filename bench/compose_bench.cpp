@@ -1,0 +1,132 @@
+// How fast comments are composed, per style and role with every knob at the
+// top, beside how fast the very same random numbers are drawn alone. Every
+// draw depends on the one before it, so the draws are the floor: the ratio
+// of the two times is what the composing itself costs on top.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+
+#include "compose/composer.h"
+#include "compose/random.h"
+#include "compose/stored_strings.h"
+
+namespace kz {
+namespace {
+
+constexpr int kSeconds = 1024;  // clock seconds cycled through
+constexpr std::uint32_t kFirstSecond = 1000000000u;
+
+const char* const kStyleNames[] = {"Classic", "Emotive", "Exhuberant",
+                                   "Flat",    "Chatty",  "Concise"};
+const char* const kRoleNames[] = {"AsBuyer", "AsSeller"};
+
+std::uint32_t clockSecond = 0;
+std::uint32_t BenchClock() { return clockSecond; }
+
+struct NullDisplay final : TextDisplay {
+  void ShowText(int, const char*) override {}
+};
+
+Composer& LoadedComposer() {
+  static const StoredStrings stored;
+  static NullDisplay display;
+  static Composer composer;
+  static bool loaded = false;
+  if (!loaded) {
+    composer.instance = &stored;
+    composer.LoadWordLists();
+    composer.LoadSpellingPairs();
+    composer.window = &display;
+    loaded = true;
+  }
+  return composer;
+}
+
+void SlidersFor(int style, SliderRecord* sliders) {
+  for (int s = 0; s < kSectionCount; ++s) {
+    sliders[s] = kInitialSliders[s];
+    sliders[s].style = style;
+    sliders[s].y = 43;  // "+ 100"
+    sliders[s].enabled = 1;
+  }
+}
+
+// How many numbers each comment of the cycle draws, found by stepping the
+// generator from the seed until it reaches the state Compose left.
+struct DrawCounts {
+  int perSecond[kSeconds];
+  double average;
+};
+
+const DrawCounts& CountDraws(int style, int role) {
+  static DrawCounts counts[6][2];
+  static bool done[6][2];
+  DrawCounts& c = counts[style][role];
+  if (done[style][role]) return c;
+  Composer& composer = LoadedComposer();
+  SliderRecord sliders[kSectionCount];
+  SlidersFor(style, sliders);
+  SetClock(BenchClock);
+  long total = 0;
+  for (int i = 0; i < kSeconds; ++i) {
+    clockSecond = kFirstSecond + static_cast<std::uint32_t>(i);
+    composer.Compose(1, role, sliders);
+    const std::uint32_t end = randomState;
+    SeedRandom(clockSecond);
+    int n = 0;
+    while (randomState != end) {
+      DrawRandom();
+      ++n;
+    }
+    c.perSecond[i] = n;
+    total += n;
+  }
+  c.average = static_cast<double>(total) / kSeconds;
+  done[style][role] = true;
+  return c;
+}
+
+void ComposeComments(benchmark::State& state, int style, int role) {
+  Composer& composer = LoadedComposer();
+  const DrawCounts& counts = CountDraws(style, role);
+  SliderRecord sliders[kSectionCount];
+  SlidersFor(style, sliders);
+  SetClock(BenchClock);
+  unsigned i = 0;
+  for (auto _ : state) {
+    clockSecond = kFirstSecond + (i++ % kSeconds);
+    composer.Compose(1, role, sliders);
+    benchmark::DoNotOptimize(composer.outputText);
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.counters["draws"] = counts.average;
+}
+
+void DrawAlone(benchmark::State& state, int style, int role) {
+  const DrawCounts& counts = CountDraws(style, role);
+  unsigned i = 0;
+  for (auto _ : state) {
+    const unsigned k = i++ % kSeconds;
+    SeedRandom(kFirstSecond + k);
+    int sum = 0;
+    for (int n = counts.perSecond[k]; n > 0; --n) sum += DrawRandom();
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.counters["draws"] = counts.average;
+}
+
+const bool registered = [] {
+  for (int style = 0; style < 6; ++style) {
+    for (int role = 0; role < 2; ++role) {
+      const std::string name = std::string(kStyleNames[style]) + "/" + kRoleNames[role];
+      benchmark::RegisterBenchmark(("Compose/" + name).c_str(), ComposeComments, style, role);
+      benchmark::RegisterBenchmark(("DrawsAlone/" + name).c_str(), DrawAlone, style, role);
+    }
+  }
+  return true;
+}();
+
+}  // namespace
+}  // namespace kz
