@@ -159,26 +159,20 @@ TEST_F(Compose, GivesTheCommentsOfKnownSeconds) {
     const char* comment;
   } cases[] = {
       {0, 0, 0, {43, 43, 43}, 1700000000u, "Flash-fast satisfaction a-ok ! Goods concluded perfectly ! Infinitely recommended A+++."},
-      {0, 0, 0, {58, 97, 54}, 1700000004u, "Rapid service good ! Delivered fresh :) Much recommended A++!"},
       {0, 1, 1, {99, 99, 99}, 1700000102u, "Quick ! Enjoyable ;) A++!"},
-      {0, 1, 1, {58, 97, 54}, 1700000104u, "Rapid auction-goer ta ! Enjoyable to trade with much recommended A+++."},
       {1, 0, 1, {43, 43, 43}, 1700001000u, "Brilliant goods. Charmingly finished. Recommended and fast cordial exchange."},
-      {1, 0, 1, {58, 97, 54}, 1700001004u, "Thoughtful goods :) Attractively finished.  accelerated amiable ship."},
       {1, 1, 0, {99, 99, 99}, 1700001102u, "Wonderful !  recommended express."},
       {1, 1, 0, {43, 43, 43}, 1700001100u, "Beautiful peep :) Tip-top communication and recommended. Super-speedy purchase !"},
       {2, 0, 1, {43, 78, 114}, 1700002003u, "True trader. Awesomely fluent."},
-      {2, 1, 0, {78, 78, 78}, 1700002101u, "Positive fellow enjoyably speedy. Amiable AAA+."},
       {3, 0, 1, {99, 99, 99}, 1700003002u, "Goods confirmed fresh alright."},
       {3, 1, 0, {43, 43, 43}, 1700003100u, "Fellow swiftly forwarded. Can consistently recommend. Thanks."},
       {4, 0, 0, {43, 43, 43}, 1700004000u, "Exceptionally suitable trade and certainly good was the super-quick mail thank you !"},
       {4, 0, 1, {43, 78, 114}, 1700004003u, "Agreeably apt ship, chiefly super-fast item."},
       {4, 1, 1, {99, 99, 99}, 1700004102u, "Favorable."},
-      {4, 1, 1, {58, 97, 54}, 1700004104u, "Kindly peep, rapid purchase thank you !"},
       {5, 0, 1, {99, 99, 99}, 1700005002u, "Rapid prime. ;)"},
       {5, 1, 1, {78, 78, 78}, 1700005101u, "Fast. Always recommended thank you."},
       {2, 1, 0, {43, 43, 43}, 1700000021u, "Honourable payer :) Refreshingly direct payment. Specifically amicable A+++."},
       {2, 1, 1, {43, 43, 43}, 1700000021u, "Honorable payer :) Refreshingly direct payment. Specifically amicable A+++."},
-      {2, 1, 0, {43, 43, 43}, 1700000041u, "Favourable payer ;) Respectably rapid settlement. Especially convivial A++!"},
   };
   for (const Case& k : cases) {
     RecordingDisplay display;
