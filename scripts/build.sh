@@ -10,7 +10,8 @@ case "$1" in
   win32)
     cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-      -DKZ_NATIVE_KZUB="$PWD/build/native/tools/kzub/kzub" >/dev/null
+      -DKZ_NATIVE_KZUB="$PWD/build/native/tools/kzub/kzub" \
+      -DKZ_NATIVE_PANELSHOT="$PWD/build/native/tools/panelshot/kz_panelshot" >/dev/null
     cmake --build build/win32 -j"$jobs" ;;
   fuzz)
     CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKZ_FUZZ=ON >/dev/null

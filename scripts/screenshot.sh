@@ -13,10 +13,14 @@ trap kz_wine_stop EXIT
 kz_xvfb_start
 kz_wine_prefix "$PWD/build/wine" desktop
 kz_wineserver_start
-wine build/win32/shell/KudomatZub.exe &
-# Wait for the window, then let the driver press Zub so a comment shows.
-wine build/win32/tests/e2e/kzdriver.exe press-generate >/dev/null 2>&1 || sleep 2
-sleep 1
+# The driver starts the program, sets a state, presses Zub and holds still.
+log=$(mktemp)
+wine build/win32/tests/e2e/kzdriver.exe pose --exe build/win32/shell/KudomatZub.exe \
+  --probe build/win32/tests/e2e/kzprobe.dll >"$log" 2>&1 &
+for _ in $(seq 100); do grep -q posed "$log" && break; sleep 0.1; done
+sleep 0.5
 mkdir -p "$(dirname "$out")"
 import -window root -crop 620x270+100+100 +repage "$out"
+wait
+rm -f "$log"
 echo "screenshot: $out"

@@ -42,7 +42,7 @@ class KzubRun : public ComposerTest {
  protected:
   void SetUp() override {
     ComposerTest::SetUp();
-    if (!std::ifstream(kKzub)) GTEST_SKIP() << "kzub is not built";
+    ASSERT_TRUE(std::ifstream(kKzub).good()) << "kzub is not built: " << kKzub;
   }
 };
 
