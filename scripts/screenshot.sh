@@ -17,10 +17,11 @@ kz_wineserver_start
 log=$(mktemp)
 wine build/win32/tests/e2e/kzdriver.exe pose --exe build/win32/shell/KudomatZub.exe \
   --probe build/win32/tests/e2e/kzprobe.dll >"$log" 2>&1 &
+driver=$!
 for _ in $(seq 100); do grep -q posed "$log" && break; sleep 0.1; done
 sleep 0.5
 mkdir -p "$(dirname "$out")"
 import -window root -crop 620x270+100+100 +repage "$out"
-wait
+wait "$driver" || true
 rm -f "$log"
 echo "screenshot: $out"
