@@ -129,51 +129,47 @@ KZE_SCENARIO(generate) {
     }
   });
 
-  RunRow("a frozen Middle keeps its text while the others are composed anew", [] {
-    Program program;
-    program.Command(32775);
-    program.Command(32803);
-    program.Command(32802);
-    Settings s = ReadSettings(program);
-    Generated first = Generate(program);
-    unsigned t1 = ExpectComposed(first, s, "first comment");
-    if (!t1) return;
-    program.Command(32811);  // Tools > Freeze > Middle
-    while (ClockSeconds() <= t1) SleepMs(10);  // a new second: the frozen text shows
-    Generated second = Generate(program);
-    bool frozen[3] = {false, true, false};
-    bool matched = false;
-    std::string want;
-    for (unsigned t = second.first; t <= second.last && !matched; ++t) {
-      want = ExpectedAfterFreeze(s, t1, t, frozen);
-      matched = want == second.mark + " " + second.comment;
-    }
-    Expect(matched, "second comment " + Quoted(second.mark + " " + second.comment) +
-                        ", want " + Quoted(want));
-  });
-
-  RunRow("a section frozen by its checkbox keeps its text", [] {
-    Program program;
-    program.Command(32777);
-    program.Command(32799);
-    Settings s = ReadSettings(program);
-    Generated first = Generate(program);
-    unsigned t1 = ExpectComposed(first, s, "first comment");
-    if (!t1) return;
-    program.Click(400);
-    program.Click(402);
-    while (ClockSeconds() <= t1) SleepMs(10);
-    Generated second = Generate(program);
-    bool frozen[3] = {true, false, true};
-    bool matched = false;
-    std::string want;
-    for (unsigned t = second.first; t <= second.last && !matched; ++t) {
-      want = ExpectedAfterFreeze(s, t1, t, frozen);
-      matched = want == second.mark + " " + second.comment;
-    }
-    Expect(matched, "second comment " + Quoted(second.mark + " " + second.comment) +
-                        ", want " + Quoted(want));
-  });
+  // Freezing after a first comment, by menu or by checkbox: the frozen
+  // sections keep their text in the next comment.
+  struct FreezeCase {
+    const char* name;
+    std::vector<int> settings;  // commands before the first comment
+    std::vector<int> freeze;    // menu commands (or, below 1000, checkbox clicks)
+    bool frozen[3];
+  };
+  const FreezeCase freezeCases[] = {
+      {"a frozen Middle keeps its text while the others are composed anew",
+       {32775, 32803, 32802}, {32811}, {false, true, false}},
+      {"a section frozen by its checkbox keeps its text", {32777, 32799}, {400, 402},
+       {true, false, true}},
+  };
+  for (const FreezeCase& c : freezeCases) {
+    RunRow(c.name, [&c] {
+      Program program;
+      for (int id : c.settings) program.Command(id);
+      Settings s = ReadSettings(program);
+      Generated first = Generate(program);
+      unsigned t1 = ExpectComposed(first, s, "first comment");
+      if (!t1) return;
+      for (int id : c.freeze) {
+        if (id < 1000) {
+          program.Click(id);
+        } else {
+          program.Command(id);
+        }
+      }
+      while (ClockSeconds() <= t1) SleepMs(10);  // a new second: the frozen text shows
+      Generated second = Generate(program);
+      bool matched = false;
+      std::string want;
+      for (unsigned t = second.first; t <= second.last && !matched; ++t) {
+        want = ExpectedAfterFreeze(s, t1, t, c.frozen);
+        matched = want == second.mark + " " + second.comment;
+      }
+      Expect(matched, "second comment " + Quoted(second.mark + " " + second.comment) +
+                          ", want " + Quoted(want));
+    });
+  }
 
   RunRow("a section frozen before any comment adds nothing", [] {
     Program program;
