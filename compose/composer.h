@@ -6,6 +6,7 @@
 
 #include "compose/text_seams.h"
 #include "panel/slider_record.h"
+#include "resources/resource_ids.h"
 
 namespace kz {
 
@@ -24,8 +25,8 @@ constexpr int kSpellingWordCount = 4;  // two American/European pairs
 constexpr int kTextSize = 128;
 
 // Control ids the composer shows its texts in.
-constexpr int kLengthMarkBox = 100;
-constexpr int kCommentBox = 101;
+constexpr int kLengthMarkBox = IDC_LENGTH_MARK;
+constexpr int kCommentBox = IDC_COMMENT;
 
 // First word-list string, and the spelling pairs string.
 constexpr int kFirstWordListString = 200;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "resources/resource_ids.h"
+
 namespace kz {
 
 // A colour as GDI's COLORREF holds it: 0x00BBGGRR.
@@ -33,20 +35,20 @@ constexpr Colour kKnobColours[6] = {
 
 // Bitmap resource ids. A masked picture's mask has the picture's id + 1.
 enum BitmapId : int {
-  kLabelsBitmap = 101,
-  kTilesBitmap = 102,
-  kStyleNamesBitmap = 105,
-  kSpellingBitmap = 106,
-  kRoleBitmap = 107,
-  kCloudsBitmap = 109,
-  kCloudsMaskBitmap = 110,
-  kCreatureBitmap = 111,
-  kCreatureMaskBitmap = 112,
+  kLabelsBitmap = IDB_LABELS,
+  kTilesBitmap = IDB_TILES,
+  kStyleNamesBitmap = IDB_STYLE_NAMES,
+  kSpellingBitmap = IDB_SPELLING,
+  kRoleBitmap = IDB_ROLE,
+  kCloudsBitmap = IDB_CLOUDS,
+  kCloudsMaskBitmap = IDB_CLOUDS_MASK,
+  kCreatureBitmap = IDB_CREATURE,
+  kCreatureMaskBitmap = IDB_CREATURE_MASK,
 };
 
 // Icon resource ids (the window class's large and small icon).
-constexpr int kLargeIcon = 107;
-constexpr int kSmallIcon = 108;
+constexpr int kLargeIcon = IDI_APP;
+constexpr int kSmallIcon = IDI_APP_SMALL;
 
 // One bitmap resource: id, file in resources/art/, size and bits per pixel.
 struct BitmapFile {

@@ -9,11 +9,13 @@
 
 #include "panel/slider_record.h"
 #include "panel/surface.h"
+#include "resources/resource_ids.h"
 
 namespace kz {
 
 // The section checkboxes of the main window, in Section order.
-constexpr int kSectionCheckboxes[kSectionCount] = {400, 401, 402};
+constexpr int kSectionCheckboxes[kSectionCount] = {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX,
+                                                   IDC_END_BOX};
 
 class Panel {
  public:
