@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
-# Configures and builds one of the builds: native, win32 or fuzz.
+# Configures and builds one of the builds: native, win32 (the shipped 32-bit
+# program), win64 (the same sources as a 64-bit Windows program) or fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
+windows() {  # folder, toolchain file
+  cmake -S . -B "build/$1" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="cmake/$2" \
+    -DKZ_NATIVE_KZUB="$PWD/build/native/tools/kzub/kzub" \
+    -DKZ_NATIVE_PANELSHOT="$PWD/build/native/tools/panelshot/kz_panelshot" >/dev/null
+  cmake --build "build/$1" -j"$jobs"
+}
 case "$1" in
   native)
     cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build/native -j"$jobs" ;;
-  win32)
-    cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-      -DKZ_NATIVE_KZUB="$PWD/build/native/tools/kzub/kzub" \
-      -DKZ_NATIVE_PANELSHOT="$PWD/build/native/tools/panelshot/kz_panelshot" >/dev/null
-    cmake --build build/win32 -j"$jobs" ;;
+  win32) windows win32 mingw-i686.cmake ;;
+  win64) windows win64 mingw-x86_64.cmake ;;
   fuzz)
     CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKZ_FUZZ=ON >/dev/null
     cmake --build build/fuzz -j"$jobs" ;;
-  *) echo "usage: build.sh native|win32|fuzz" >&2; exit 2 ;;
+  *) echo "usage: build.sh native|win32|win64|fuzz" >&2; exit 2 ;;
 esac
