@@ -7,8 +7,7 @@ jobs=$(nproc)
 windows() {  # folder, toolchain file
   cmake -S . -B "build/$1" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="cmake/$2" \
-    -DKZ_NATIVE_KZUB="$PWD/build/native/tools/kzub/kzub" \
-    -DKZ_NATIVE_PANELSHOT="$PWD/build/native/tools/panelshot/kz_panelshot" >/dev/null
+    -DKZ_NATIVE_KZUB="$PWD/build/native/tools/kzub/kzub" >/dev/null
   cmake --build "build/$1" -j"$jobs"
 }
 case "$1" in

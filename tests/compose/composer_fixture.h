@@ -1,15 +1,13 @@
 // Helpers shared by the composer tests: a composer loaded from the stored
-// strings, word banks made to order, a fixed clock and a recording display.
+// strings, a fixed clock, and composing with given knobs at a given second.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
+#include <map>
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "compose/composer.h"
 #include "compose/random.h"
@@ -18,20 +16,12 @@
 namespace kz {
 namespace testing_support {
 
-// Top edges of the knob for the Edit menu's three positions.
-constexpr int kTopY = 43;
-constexpr int kMiddleY = 78;
-constexpr int kBottomY = 114;
-
-inline std::uint32_t& ClockReading() {
-  static std::uint32_t second = 0;
-  return second;
-}
-inline std::uint32_t TestClock() { return ClockReading(); }
+inline std::uint32_t clockReading = 0;
+inline std::uint32_t TestClock() { return clockReading; }
 
 struct RecordingDisplay final : TextDisplay {
-  std::vector<std::pair<int, std::string>> shown;
-  void ShowText(int id, const char* text) override { shown.emplace_back(id, text); }
+  std::map<int, std::string> texts;
+  void ShowText(int id, const char* text) override { texts[id] = text; }
 };
 
 // The composer is large; tests keep it on the heap.
@@ -44,64 +34,22 @@ inline std::unique_ptr<Composer> StoredComposer() {
   return c;
 }
 
-// Puts `word` into every entry of a list, so every draw from it succeeds at
-// once and gives that word.
-inline void FillList(Composer& c, int group, int list, const std::string& word) {
-  WordGroup& g = c.groups[group];
-  const bool isShort = list < kShortListCount;
-  const int size = isShort ? kShortEntrySize : kLongEntrySize;
-  for (int e = 0; e < kEntriesPerList; ++e) {
-    char* entry = isShort ? g.shortLists[list].entries[e]
-                          : g.longLists[list - kShortListCount].entries[e];
-    std::memset(entry, 0, static_cast<std::size_t>(size));
-    word.copy(entry, static_cast<std::size_t>(size - 1));
-  }
-}
-
-inline void EmptyList(Composer& c, int group, int list) { FillList(c, group, list, ""); }
-
-// Every list holds the one word "w<group>_<list>" in all its entries: each
-// step then draws exactly once (twice for PickKind 7) and its word tells
-// which list it came from.
-inline std::unique_ptr<Composer> MarkerComposer() {
-  auto c = StoredComposer();
-  for (int g = 0; g < kGroupCount; ++g) {
-    for (int l = 0; l < kListsPerGroup; ++l) {
-      FillList(*c, g, l, "w" + std::to_string(g) + "_" + std::to_string(l));
-    }
-  }
-  return c;
-}
-
-struct Knobs {
-  int style;
-  int y[kSectionCount];
-  std::uint8_t enabled[kSectionCount];
-};
-
-inline void MakeSliders(const Knobs& k, SliderRecord* sliders) {
+// Composes at clock second `second` with the knobs' top edges `y`.
+inline void ComposeAt(Composer& c, std::uint32_t second, int style, int spelling, int role,
+                      const int (&y)[kSectionCount], const bool (&enabled)[kSectionCount] = {
+                                                         true, true, true}) {
+  SliderRecord sliders[kSectionCount];
   for (int s = 0; s < kSectionCount; ++s) {
     sliders[s] = kInitialSliders[s];
-    sliders[s].style = k.style;
-    sliders[s].y = k.y[s];
-    sliders[s].enabled = k.enabled[s];
+    sliders[s].style = style;
+    sliders[s].y = y[s];
+    sliders[s].enabled = enabled[s] ? 1 : 0;
   }
-}
-
-// Composes at clock second `second`.
-inline void ComposeAt(Composer& c, std::uint32_t second, int spelling, int role, const Knobs& k) {
-  SliderRecord sliders[kSectionCount];
-  MakeSliders(k, sliders);
-  ClockReading() = second;
+  SetClock(TestClock);
+  clockReading = second;
   c.Compose(spelling, role, sliders);
+  SetClock(nullptr);
 }
-
-// Installs the test clock for the duration of a test.
-class ComposerTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetClock(TestClock); }
-  void TearDown() override { SetClock(nullptr); }
-};
 
 }  // namespace testing_support
 }  // namespace kz

@@ -4,7 +4,7 @@
 #
 #   tests/e2e/run.sh                      every e2e test through ctest
 #   tests/e2e/run.sh -R 'e2e_(drag|copy)' ctest arguments pass through
-#   tests/e2e/run.sh --driver monkey --seed 42 --actions 5000
+#   tests/e2e/run.sh --driver monkey --seed 42 --steps 2000
 #                                         one scenario group straight from the driver
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -20,9 +20,7 @@ if [ "${1:-}" = "--driver" ]; then
   scenario=$1
   shift
   wine "$build/tests/e2e/kzdriver.exe" "$scenario" --exe "$build/shell/KudomatZub.exe" \
-    --kzub "$build/tools/kzub/kzub.exe" --minimal "$build/tests/e2e/kzminimal.exe" \
-    --pictures "$build/tests/e2e/pictures" --states "$root/tests/e2e/picture_states.txt" \
-    --out "$build/tests/e2e" "$@"
+    --probe "$build/tests/e2e/kzprobe.dll" --art "$root/resources/art" "$@"
 else
   ctest --test-dir "$build" --output-on-failure -R '^e2e_' "$@"
 fi

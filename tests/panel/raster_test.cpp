@@ -109,13 +109,6 @@ TEST(Bmp, RefusesDamagedFiles) {
   }
 }
 
-TEST(Bmp, IndexesBeyondThePaletteReadAsBlack) {
-  DecodedBitmap b;
-  ASSERT_TRUE(DecodeBmp(MakeBmp(4, {kRed, kGreen}, {{0, 1, 7}}), &b));
-  EXPECT_EQ(b.At(2, 0), kBlack);
-  EXPECT_EQ(b.At(1, 0), kGreen);
-}
-
 // Bitmaps served from memory, by id.
 class MemoryBitmaps final : public RasterBitmaps {
  public:
@@ -125,8 +118,6 @@ class MemoryBitmaps final : public RasterBitmaps {
   }
   std::map<int, std::vector<std::uint8_t>> files;
 };
-
-class OtherSource final : public BitmapSource {};
 
 struct BlitFixture {
   BlitFixture() : raster(6, 4, kGreen), surface(raster) {
@@ -186,36 +177,6 @@ TEST(RasterSurface, MaskedCopyIsAndThenOr) {
   f.bitmaps.files[21] = MakeBmp(8, {Rgb(0x3C, 0xFF, 0x0F)}, {{0}});
   EXPECT_EQ(f.surface.CopyBitmap(&f.bitmaps, 2, 2, 0, 0, 1, 1, 20, true), 1);
   EXPECT_EQ(f.raster.At(2, 2), Rgb((0x0F & 0x3C) | 0x30, (0xF0 & 0xFF) | 0x01, (0x33 & 0x0F) | 0x80));
-}
-
-TEST(RasterSurface, FailsWithoutDrawingWhenItCannotLoad) {
-  struct Case {
-    const char* what;
-    int id;
-    bool masked;
-    bool otherSource;
-  } cases[] = {
-      {"no such bitmap", 12, false, false},
-      {"no mask", 11, true, false},
-      {"a damaged bitmap", 30, false, false},
-      {"a source the raster cannot read", 10, false, true},
-  };
-  for (const Case& c : cases) {
-    BlitFixture f;
-    f.bitmaps.files[30] = {'B', 'M', 0};
-    OtherSource other;
-    BitmapSource* source = c.otherSource ? static_cast<BitmapSource*>(&other) : &f.bitmaps;
-    EXPECT_EQ(f.surface.CopyBitmap(source, 0, 0, 0, 0, 3, 2, c.id, c.masked), 0) << c.what;
-    EXPECT_EQ(f.surface.CopyBitmap(nullptr, 0, 0, 0, 0, 3, 2, 10, false), 0);
-    EXPECT_EQ(f.Picture(), std::vector<std::string>(4, "GGGGGG")) << c.what;
-  }
-}
-
-TEST(RasterSurface, PixelsOutsideTheRasterAreIgnored) {
-  BlitFixture f;
-  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {6, 0}, {0, 4}}) f.surface.PutPixel(x, y, kRed);
-  f.surface.PutPixel(5, 3, kRed);
-  EXPECT_EQ(f.Picture(), (std::vector<std::string>{"GGGGGG", "GGGGGG", "GGGGGG", "GGGGGR"}));
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
-// The menu greying rules, driven through the command table the way the
-// window drives them, on a model of the menu.
+// The command table and the menu rules against what the menu says: each
+// item does what its caption in the resource script names, and after any
+// sequence of commands and checkbox clicks the greyed items are exactly the
+// choices in force, as a person reads them off the settings.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
-#include <vector>
+#include <random>
+#include <regex>
+#include <string>
 
 #include "resources/resource_ids.h"
 #include "shell/command_table.h"
@@ -12,183 +17,134 @@
 namespace kz {
 namespace {
 
-const int kAllItems[] = {
-    IDM_EXIT, IDM_BEGINNING_TOP, IDM_BEGINNING_MIDDLE, IDM_BEGINNING_BOTTOM, IDM_MIDDLE_TOP,
-    IDM_MIDDLE_MIDDLE, IDM_MIDDLE_BOTTOM, IDM_END_TOP, IDM_END_MIDDLE, IDM_END_BOTTOM,
-    IDM_ALL_TOP, IDM_ALL_MIDDLE, IDM_ALL_BOTTOM, IDM_RANDOM, IDM_AMERICAN, IDM_EUROPEAN,
-    IDM_AS_BUYER, IDM_AS_SELLER, IDM_CLASSIC, IDM_EMOTIVE, IDM_EXHUBERANT, IDM_FLAT, IDM_CHATTY,
-    IDM_CONCISE, IDM_ENABLE_BEGINNING, IDM_ENABLE_MIDDLE, IDM_ENABLE_END, IDM_ENABLE_ALL,
-    IDM_FREEZE_BEGINNING, IDM_FREEZE_MIDDLE, IDM_FREEZE_END, IDM_FREEZE_ALL, IDM_HELP, IDM_ABOUT};
+using A = CommandAction;
 
-// The menu and the three checkboxes, as the window holds them after start-up.
-struct MenuModel {
-  std::map<int, bool> greyed;
-  bool checked[3] = {true, true, true};
-
-  MenuModel() {
-    for (int id : kAllItems) greyed[id] = false;
-    for (int id : kInitiallyGreyed) greyed[id] = true;
+int IndexOf(const std::string& name, std::initializer_list<const char*> names) {
+  int i = 0;
+  for (const char* n : names) {
+    if (name == n) return i;
+    ++i;
   }
+  return -1;
+}
 
-  void RunRules(const CommandEntry& entry) {
-    for (const RuleCall& call : entry.rules) {
-      if (call.id == 0) continue;
-      const MenuChanges changes = MenuRuleChanges(call.id, call.on, checked);
-      for (int i = 0; i < changes.count; ++i) greyed[changes.items[i].id] = changes.items[i].greyed;
+TEST(CommandTable, EachItemDoesWhatItsCaptionSays) {
+  std::map<std::string, int> ids;
+  std::ifstream header(KZ_SOURCE_DIR "/resources/resource_ids.h");
+  const std::regex define(R"(#define (\w+) (\d+))"), item(R"re(MENUITEM "([^"]+)", (\w+))re"),
+      popup(R"re(POPUP "([^"]+)")re");
+  std::smatch m;
+  for (std::string line; std::getline(header, line);) {
+    if (std::regex_search(line, m, define)) ids[m[1]] = std::stoi(m[2]);
+  }
+  std::ifstream script(KZ_SOURCE_DIR "/resources/KudomatZub.rc");
+  std::string menu;
+  int items = 0;
+  for (std::string line; std::getline(script, line);) {
+    if (std::regex_search(line, m, popup)) menu = m[1];
+    if (!std::regex_search(line, m, item)) continue;
+    const std::string caption = m[1];
+    const CommandEntry* e = FindCommand(ids[m[2]]);
+    ASSERT_NE(e, nullptr) << caption;
+    const int section = IndexOf(menu, {"Beginning", "Middle", "End", "All"});
+    const int row = IndexOf(caption, {"+ 100", "+|-  0", "-  100"});
+    const int style = IndexOf(caption, {"Classic", "Emotive", "Exhuberant", "Flat", "Chatty", "Concise"});
+    const int view = IndexOf(caption, {"European", "American", "As Buyer", "As Seller"});
+    const int tools = IndexOf(menu, {"Enable", "Freeze"});
+    const int part = IndexOf(caption, {"Beginning", "Middle", "End", "All"});
+    ++items;
+    if (row >= 0) {
+      const int rows[3] = {47, 82, 118};
+      EXPECT_EQ(e->action, section == 3 ? A::MoveEnabled : A::MoveKnob) << menu << caption;
+      EXPECT_EQ(e->argument, section == 3 ? 0 : section) << menu << caption;
+      EXPECT_EQ(e->row, rows[row]) << menu << caption;
+    } else if (style >= 0) {
+      EXPECT_TRUE(e->action == A::Style && e->argument == style) << caption;
+    } else if (view >= 0) {
+      EXPECT_TRUE(e->action == (view < 2 ? A::Spelling : A::Role) && e->argument == view % 2)
+          << caption;
+    } else if (tools >= 0) {
+      EXPECT_TRUE(e->action == A::SectionState && e->argument == 4 * tools + part) << caption;
+    } else {
+      const std::map<std::string, A> others = {
+          {"E&xit", A::Exit}, {"&Random", A::MoveRandom}, {"Help", A::Dialog}, {"About", A::Dialog}};
+      EXPECT_EQ(e->action, others.at(caption)) << caption;
     }
   }
+  EXPECT_EQ(items, 34);
+}
 
-  void SetState(int code) {
-    if (code >= 0 && code <= 2) checked[code] = true;
-    if (code == 3) checked[0] = checked[1] = checked[2] = true;
-    if (code >= 4 && code <= 6) checked[code - 4] = false;
-    if (code == 7) checked[0] = checked[1] = checked[2] = false;
-  }
+const int kStyles[] = {IDM_CLASSIC, IDM_EMOTIVE, IDM_EXHUBERANT, IDM_FLAT, IDM_CHATTY, IDM_CONCISE};
+const int kEnable[] = {IDM_ENABLE_BEGINNING, IDM_ENABLE_MIDDLE, IDM_ENABLE_END, IDM_ENABLE_ALL};
+const int kFreeze[] = {IDM_FREEZE_BEGINNING, IDM_FREEZE_MIDDLE, IDM_FREEZE_END, IDM_FREEZE_ALL};
+const int kBoxes[] = {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX};
+const int kEditTop[] = {IDM_BEGINNING_TOP, IDM_MIDDLE_TOP, IDM_END_TOP};
 
-  void Command(int id) {
-    const CommandEntry* entry = FindCommand(id);
-    ASSERT_NE(entry, nullptr) << id;
-    if (entry->action == CommandAction::SectionState) SetState(entry->argument);
-    if (entry->action == CommandAction::SectionBox) {
-      const int s = entry->argument;
-      checked[s] = !checked[s];  // the automatic checkbox toggles itself first
-      const CommandEntry box = SectionBoxCommand(s, checked[s]);
-      SetState(box.argument);
-      RunRules(box);
-      return;
+// The settings a person reads off the window.
+struct Settings {
+  int style = -1;  // none chosen yet
+  bool american = true, seller = true;
+  bool enabled[3] = {true, true, true};
+
+  void Apply(int id) {
+    for (int s = 0; s < 6; ++s) style = id == kStyles[s] ? s : style;
+    if (id == IDM_AMERICAN || id == IDM_EUROPEAN) american = id == IDM_AMERICAN;
+    if (id == IDM_AS_BUYER || id == IDM_AS_SELLER) seller = id == IDM_AS_SELLER;
+    for (int s = 0; s < 3; ++s) {
+      if (id == kEnable[s] || id == kEnable[3]) enabled[s] = true;
+      if (id == kFreeze[s] || id == kFreeze[3]) enabled[s] = false;
+      if (id == kBoxes[s]) enabled[s] = !enabled[s];
     }
-    RunRules(*entry);
   }
-
-  std::vector<int> Greyed() const {
-    std::vector<int> ids;
-    for (const auto& [id, g] : greyed) {
-      if (g) ids.push_back(id);
+  std::map<int, bool> Greyed() const {
+    std::map<int, bool> g;
+    for (int s = 0; s < 6; ++s) g[kStyles[s]] = style == s;
+    g[IDM_AMERICAN] = american;
+    g[IDM_EUROPEAN] = !american;
+    g[IDM_AS_SELLER] = seller;
+    g[IDM_AS_BUYER] = !seller;
+    const bool any = enabled[0] || enabled[1] || enabled[2];
+    for (int s = 0; s < 3; ++s) {
+      g[kEnable[s]] = enabled[s];
+      g[kFreeze[s]] = !enabled[s];
+      for (int k = 0; k < 3; ++k) g[kEditTop[s] + k] = !enabled[s];
     }
-    return ids;
+    g[IDM_ENABLE_ALL] = enabled[0] && enabled[1] && enabled[2];
+    for (int id : {IDM_FREEZE_ALL, IDM_ALL_TOP, IDM_ALL_MIDDLE, IDM_ALL_BOTTOM, IDM_RANDOM}) g[id] = !any;
+    for (int id : {IDM_EXIT, IDM_HELP, IDM_ABOUT}) g[id] = false;
+    return g;
   }
 };
 
-MenuModel After(std::initializer_list<int> commands) {
-  MenuModel m;
-  for (int id : commands) m.Command(id);
-  return m;
-}
-
-const std::vector<int> kEditCommands = {
-    IDM_BEGINNING_TOP, IDM_BEGINNING_MIDDLE, IDM_BEGINNING_BOTTOM, IDM_MIDDLE_TOP,
-    IDM_MIDDLE_MIDDLE, IDM_MIDDLE_BOTTOM, IDM_END_TOP, IDM_END_MIDDLE, IDM_END_BOTTOM,
-    IDM_ALL_TOP, IDM_ALL_MIDDLE, IDM_ALL_BOTTOM, IDM_RANDOM};
-
-TEST(MenuRules, FreezeAllGreysEveryEditCommandAndSwapsToolsItems) {
-  MenuModel m = After({IDM_FREEZE_ALL});
-  for (int id : kEditCommands) EXPECT_TRUE(m.greyed[id]) << id;
-  for (int id : {IDM_ENABLE_BEGINNING, IDM_ENABLE_MIDDLE, IDM_ENABLE_END, IDM_ENABLE_ALL})
-    EXPECT_FALSE(m.greyed[id]) << id;
-  for (int id : {IDM_FREEZE_BEGINNING, IDM_FREEZE_MIDDLE, IDM_FREEZE_END, IDM_FREEZE_ALL})
-    EXPECT_TRUE(m.greyed[id]) << id;
-
-  // Enable > All undoes it completely.
-  m.Command(IDM_ENABLE_ALL);
-  EXPECT_EQ(m.Greyed(), MenuModel().Greyed());
-}
-
-TEST(MenuRules, FreezingTheLastSectionLooksLikeFreezeAll) {
-  const std::vector<int> freezeAll = After({IDM_FREEZE_ALL}).Greyed();
-  EXPECT_EQ(After({IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX}).Greyed(), freezeAll);
-  EXPECT_EQ(After({IDM_FREEZE_END, IDM_FREEZE_BEGINNING, IDM_FREEZE_MIDDLE}).Greyed(), freezeAll);
-  EXPECT_EQ(After({IDM_FREEZE_MIDDLE, IDC_END_BOX, IDM_FREEZE_BEGINNING}).Greyed(), freezeAll);
-}
-
-TEST(MenuRules, EnableAllIsGreyedOnlyWhileAllThreeAreEnabled) {
-  struct Case {
-    std::initializer_list<int> commands;
-    bool enableAllGreyed;
-  } cases[] = {
-      {{IDM_FREEZE_ALL, IDM_ENABLE_BEGINNING}, false},
-      {{IDM_FREEZE_ALL, IDM_ENABLE_BEGINNING, IDM_ENABLE_END}, false},
-      {{IDM_FREEZE_ALL, IDM_ENABLE_BEGINNING, IDM_ENABLE_END, IDM_ENABLE_MIDDLE}, true},
-      {{IDM_FREEZE_ALL, IDC_MIDDLE_BOX, IDC_BEGINNING_BOX}, false},
-      {{IDM_FREEZE_ALL, IDC_MIDDLE_BOX, IDC_BEGINNING_BOX, IDC_END_BOX}, true},
-      {{IDC_END_BOX, IDC_END_BOX}, true},
-  };
-  for (const Case& c : cases) {
-    MenuModel m;
-    for (int id : c.commands) m.Command(id);
-    EXPECT_EQ(m.greyed[IDM_ENABLE_ALL], c.enableAllGreyed);
+TEST(MenuRules, TheGreyedItemsAreTheChoicesInForce) {
+  std::vector<int> commands(std::begin(kBoxes), std::end(kBoxes));
+  for (int id = 0; id < 0x10000; ++id) {
+    if (FindCommand(id) && FindCommand(id)->action != A::Dialog) commands.push_back(id);
   }
-}
-
-// One section enabled or frozen, by menu or checkbox, from every start.
-TEST(MenuRules, SectionStateTable) {
-  struct Section {
-    int enable, freeze, box, editTop;
-  } sections[] = {
-      {IDM_ENABLE_BEGINNING, IDM_FREEZE_BEGINNING, IDC_BEGINNING_BOX, IDM_BEGINNING_TOP},
-      {IDM_ENABLE_MIDDLE, IDM_FREEZE_MIDDLE, IDC_MIDDLE_BOX, IDM_MIDDLE_TOP},
-      {IDM_ENABLE_END, IDM_FREEZE_END, IDC_END_BOX, IDM_END_TOP},
-  };
-  for (int s = 0; s < 3; ++s) {
-    const Section& k = sections[s];
-    for (bool byBox : {false, true}) {
-      // Frozen, from all enabled: only this section frozen.
-      MenuModel m = After({byBox ? k.box : k.freeze});
-      EXPECT_FALSE(m.greyed[k.enable]);
-      EXPECT_TRUE(m.greyed[k.freeze]);
-      for (int i = 0; i < 3; ++i) EXPECT_TRUE(m.greyed[k.editTop + i]);
-      EXPECT_FALSE(m.greyed[IDM_ENABLE_ALL]);
-      EXPECT_FALSE(m.greyed[IDM_FREEZE_ALL]);
-      EXPECT_FALSE(m.greyed[IDM_RANDOM]);
-      // Enabled again, from all frozen: only this section enabled.
-      MenuModel n = After({IDM_FREEZE_ALL, byBox ? k.box : k.enable});
-      EXPECT_TRUE(n.greyed[k.enable]);
-      EXPECT_FALSE(n.greyed[k.freeze]);
-      for (int i = 0; i < 3; ++i) EXPECT_FALSE(n.greyed[k.editTop + i]);
-      EXPECT_FALSE(n.greyed[IDM_ENABLE_ALL]);
-      EXPECT_FALSE(n.greyed[IDM_FREEZE_ALL]);
-      for (int id : {IDM_ALL_TOP, IDM_ALL_MIDDLE, IDM_ALL_BOTTOM, IDM_RANDOM})
-        EXPECT_FALSE(n.greyed[id]);
+  std::mt19937 dice(9);
+  for (int run = 0; run < 30; ++run) {
+    Settings settings;
+    std::map<int, bool> menu = settings.Greyed();
+    for (const auto& [id, greyed] : menu) menu[id] = false;
+    for (int id : kInitiallyGreyed) menu[id] = true;
+    EXPECT_EQ(menu, settings.Greyed()) << "after start-up";
+    std::string path;
+    for (int step = 0; step < 60; ++step) {
+      const int id = commands[dice() % commands.size()];
+      path += " " + std::to_string(id);
+      const bool wasEnabled = id >= kBoxes[0] && id <= kBoxes[2] && settings.enabled[id - kBoxes[0]];
+      settings.Apply(id);
+      const CommandEntry entry = id >= kBoxes[0] && id <= kBoxes[2]
+                                     ? SectionBoxCommand(id - kBoxes[0], !wasEnabled)
+                                     : *FindCommand(id);
+      for (const RuleCall& call : entry.rules) {
+        if (call.id == 0) continue;
+        const MenuChanges changes = MenuRuleChanges(call.id, call.on, settings.enabled);
+        for (int i = 0; i < changes.count; ++i) menu[changes.items[i].id] = changes.items[i].greyed;
+      }
+      ASSERT_EQ(menu, settings.Greyed()) << "after" << path;
     }
   }
-}
-
-TEST(MenuRules, TheCurrentChoiceIsGreyed) {
-  const int styles[] = {IDM_CLASSIC, IDM_EMOTIVE, IDM_EXHUBERANT,
-                        IDM_FLAT,    IDM_CHATTY,  IDM_CONCISE};
-  MenuModel m;
-  for (int style : styles) EXPECT_FALSE(m.greyed[style]);  // none at start-up
-  for (int chosen : styles) {
-    m.Command(chosen);
-    for (int style : styles) EXPECT_EQ(m.greyed[style], style == chosen);
-  }
-  struct Case {
-    std::initializer_list<int> commands;
-    bool americanGreyed, buyerGreyed;
-  } cases[] = {
-      {{}, true, false},
-      {{IDM_EUROPEAN}, false, false},
-      {{IDM_EUROPEAN, IDM_AMERICAN}, true, false},
-      {{IDM_AMERICAN, IDM_AMERICAN}, true, false},
-      {{IDM_AS_BUYER}, true, true},
-      {{IDM_AS_BUYER, IDM_AS_SELLER}, true, false},
-  };
-  for (const Case& c : cases) {
-    MenuModel n = After(c.commands);
-    EXPECT_EQ(n.greyed[IDM_AMERICAN], c.americanGreyed);
-    EXPECT_NE(n.greyed[IDM_EUROPEAN], c.americanGreyed);
-    EXPECT_EQ(n.greyed[IDM_AS_BUYER], c.buyerGreyed);
-    EXPECT_NE(n.greyed[IDM_AS_SELLER], c.buyerGreyed);
-  }
-}
-
-TEST(MenuRules, CommandsThatChangeNoSettingLeaveTheMenuAlone) {
-  const MenuModel start;
-  for (int id : {IDC_GENERATE, IDC_COPY, IDM_HELP, IDM_ABOUT, IDM_RANDOM, IDM_ALL_TOP,
-                 IDM_MIDDLE_BOTTOM}) {
-    EXPECT_EQ(After({id}).Greyed(), start.Greyed()) << id;
-  }
-  EXPECT_EQ(FindCommand(IDC_COMMENT), nullptr);
-  EXPECT_EQ(FindCommand(12345), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,86 @@
+// The end-to-end driver's tools: start the program, read a text, read the
+// pixels, read the menu, click and press keys; and checks that count
+// failures. The program is worked from outside, with no hook inside it.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kze {
+
+struct Options {
+  std::string exe;     // the program under test
+  std::string probe;   // kzprobe.dll
+  std::string art;     // the bitmap files, for the native raster
+  unsigned seed = 1;   // of the random walk
+  int steps = 200;     // of the random walk
+};
+Options& options();
+
+std::string Format(const char* format, ...);
+// Prints a failure and counts it; returns ok.
+bool Expect(bool ok, const std::string& what);
+// Prints a failure and ends the scenario.
+[[noreturn]] void Fatal(const std::string& what);
+int FailureCount();
+double NowMs();
+unsigned ClockSeconds();  // as the program reads the clock
+
+// A window's client area, one COLORREF per pixel.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;
+  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+class Program {
+ public:
+  // Starts the program and waits until its message loop runs.
+  Program();
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  HWND window() const { return window_; }
+  DWORD threadId() const { return info_.dwThreadId; }
+  HWND Control(int id) const { return GetDlgItem(window_, id); }
+  // A sent message, handled before this returns; the scenario ends if the
+  // program does not answer.
+  LRESULT Send(HWND target, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  void Post(HWND target, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  std::string Text(HWND target);
+  std::string Text(int id) { return Text(id ? Control(id) : window_); }
+  bool Checked(int id) { return Send(Control(id), BM_GETCHECK) == BST_CHECKED; }
+  void Command(int id) { Send(window_, WM_COMMAND, static_cast<WPARAM>(id & 0xFFFF)); }
+  void Click(int id) { Send(Control(id), BM_CLICK); }
+  // Item greyed, by command id, read inside the program by the probe.
+  std::map<int, bool> Greyed(const std::vector<int>& ids);
+  // The client area after a full repaint.
+  Picture Repainted();
+  bool WaitExit(DWORD ms, DWORD* code);
+  // Visible top-level windows of the program's thread besides the main one.
+  std::vector<HWND> OtherWindows();
+
+ private:
+  PROCESS_INFORMATION info_{};
+  HWND window_ = nullptr;
+  HMODULE localProbe_ = nullptr;
+  BYTE* remoteProbe_ = nullptr;
+  void* remoteBlock_ = nullptr;
+};
+
+// The clipboard's text; false when it holds none or cannot be opened.
+bool ReadClipboard(std::string* text);
+void WriteClipboard(const std::string& text);
+
+// Real input, through the system's input queue.
+void MouseTo(HWND window, int x, int y);  // client coordinates
+void MouseButton(bool down);
+void Keys(const std::vector<WORD>& keys);  // pressed in order, released in reverse
+bool BringToFront(HWND window);
+HWND FocusOf(DWORD threadId);
+
+}  // namespace kze

@@ -1,0 +1,365 @@
+// The scenario groups: start-up and closing, Help and About, and the monkey:
+// a seeded random walk of commands, checkbox clicks, mouse messages, real
+// drags, Ctrl+R, typing, Zub and Copy (with the clipboard held by another
+// program now and then), after each of which the menu, the checkboxes, the
+// texts, the clipboard and the repainted window must be the model's.
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <random>
+#include <stdexcept>
+
+#include "model.h"
+#include "resources/resource_ids.h"
+#include "shell/command_table.h"
+
+namespace kze {
+namespace {
+
+void ExpectExitZero(Program& program, const char* how) {
+  DWORD code = 12345;
+  if (!program.WaitExit(5000, &code)) Fatal(std::string("still running 5 s after ") + how);
+  Expect(code == 0, Format("exit code %lu after %s", code, how));
+}
+
+void Startup() {
+  Program program;
+  Expect(program.Text(0) == "Kudomat Zub 2003 - [Vorlen]", "title " + program.Text(0));
+  struct Control {
+    int id, x, y, width, height;
+    const char* text;
+  } const controls[] = {
+      {IDC_LENGTH_MARK, 2, 160, 26, 18, "00"}, {IDC_COMMENT, 2, 141, 610, 20, "Revavav Evovod"},
+      {IDC_GENERATE, 562, 170, 50, 25, "Zub"}, {IDC_COPY, 508, 170, 50, 25, "Copy"},
+      {IDC_BEGINNING_BOX, 102, 24, 13, 13, "b"}, {IDC_MIDDLE_BOX, 202, 24, 13, 13, "m"},
+      {IDC_END_BOX, 402, 24, 13, 13, "e"},
+  };
+  for (const Control& c : controls) {
+    RECT r = {};
+    GetWindowRect(program.Control(c.id), &r);
+    MapWindowPoints(nullptr, program.window(), reinterpret_cast<POINT*>(&r), 2);
+    Expect(r.left == c.x && r.top == c.y && r.right - r.left == c.width &&
+               r.bottom - r.top == c.height && program.Text(c.id) == c.text,
+           Format("control %d at (%ld, %ld) %ld x %ld showing \"%s\"", c.id, r.left, r.top,
+                  r.right - r.left, r.bottom - r.top, program.Text(c.id).c_str()));
+  }
+  program.Post(program.window(), WM_SYSCOMMAND, SC_CLOSE);
+  ExpectExitZero(program, "SC_CLOSE");
+  Program second;
+  second.Post(second.window(), WM_COMMAND, IDM_EXIT);
+  ExpectExitZero(second, "File > Exit");
+  Program third;
+  BringToFront(third.window());
+  Keys({VK_MENU, VK_F4});
+  ExpectExitZero(third, "Alt+F4");
+}
+
+// Help and About open modal, and close with OK, Esc and the close command,
+// leaving the program running.
+void Dialogs() {
+  Program program;
+  for (int id : {IDM_HELP, IDM_ABOUT}) {
+    for (int way = 0; way < 3; ++way) {
+      program.Post(program.window(), WM_COMMAND, static_cast<WPARAM>(id));
+      HWND dialog = nullptr;
+      for (int i = 0; i < 300 && !dialog; ++i, Sleep(10)) {
+        std::vector<HWND> others = program.OtherWindows();
+        if (!others.empty()) dialog = others[0];
+      }
+      if (!dialog) Fatal(Format("command %d opened no dialog", id));
+      Expect(!IsWindowEnabled(program.window()), Format("dialog %d is not modal", id));
+      if (way == 0) program.Post(GetDlgItem(dialog, IDOK), BM_CLICK);
+      if (way == 1) {
+        BringToFront(dialog);
+        Keys({VK_ESCAPE});
+      }
+      if (way == 2) program.Post(dialog, WM_SYSCOMMAND, SC_CLOSE);
+      for (int i = 0; i < 300 && IsWindow(dialog); ++i) Sleep(10);
+      Expect(!IsWindow(dialog), Format("dialog %d stays open after close way %d", id, way));
+      if (IsWindow(dialog)) return;
+    }
+  }
+  program.Send(program.window(), WM_NULL);
+}
+
+// What the walk sees of the program after a step.
+struct Seen {
+  std::map<int, bool> greyed;
+  bool checked[3];
+  std::string box, mark, clipboard;
+  Picture picture;
+};
+
+Seen Look(Program& program) {
+  Seen s;
+  s.greyed = program.Greyed(MenuIds());
+  for (int i = 0; i < 3; ++i) s.checked[i] = program.Checked(IDC_BEGINNING_BOX + i);
+  s.box = program.Text(IDC_COMMENT);
+  s.mark = program.Text(IDC_LENGTH_MARK);
+  if (!ReadClipboard(&s.clipboard)) s.clipboard = "(no text)";
+  s.picture = program.Repainted();
+  return s;
+}
+
+// What differs between the model and what was seen; "" when nothing.
+std::string Differences(Program& program, const Model& m, const Seen& s) {
+  std::string out;
+  for (const auto& [id, greyed] : m.greyed) {
+    if (s.greyed.at(id) != greyed) out += Format(" item %d %s;", id, greyed ? "not greyed" : "greyed");
+  }
+  for (int i = 0; i < 3; ++i) {
+    if (s.checked[i] != (m.panel.sliders[i].enabled != 0)) out += Format(" checkbox %d;", i);
+  }
+  if (s.box != m.box) out += " box \"" + s.box + "\", want \"" + m.box + "\";";
+  if (s.mark != m.mark) out += " mark " + s.mark + ", want " + m.mark + ";";
+  if (s.clipboard != m.clipboard) out += " clipboard \"" + s.clipboard + "\", want \"" + m.clipboard + "\";";
+  const Picture want = m.Painting();
+  std::vector<RECT> controls;
+  for (int id : {100, 101, 102, 103, 400, 401, 402}) {
+    RECT r;
+    GetWindowRect(program.Control(id), &r);
+    MapWindowPoints(nullptr, program.window(), reinterpret_cast<POINT*>(&r), 2);
+    controls.push_back(r);
+  }
+  int differing = 0;
+  std::string first;
+  for (int y = 0; y < std::min(want.height, s.picture.height); ++y) {
+    for (int x = 0; x < std::min(want.width, s.picture.width); ++x) {
+      bool covered = false;
+      for (const RECT& r : controls) covered = covered || (x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+      if (covered || s.picture.At(x, y) == want.At(x, y)) continue;
+      if (differing++ == 0) first = Format(" first at (%d, %d): %06lx, want %06lx", x, y, s.picture.At(x, y), want.At(x, y));
+    }
+  }
+  if (differing) out += Format(" %d pixels differ from the native raster's painting;", differing) + first;
+  return out;
+}
+
+std::string Key(const Model& m) {
+  std::string key(&m.sections[0][0], sizeof m.sections);
+  for (const kz::SliderRecord& r : m.panel.sliders) key += Format("%d %d %d,", r.y, r.style, r.enabled);
+  key += Format("%d %d %d", m.panel.dragIndex, m.panel.spelling, m.panel.role);
+  for (const auto& [id, greyed] : m.greyed) key += greyed ? "g" : "e";
+  return key + m.box + "\n" + m.clipboard;
+}
+
+using Change = std::function<void(Model&, unsigned second)>;
+
+class Walk {
+ public:
+  Walk() {
+    WriteClipboard("(before the walk)");
+    const unsigned t0 = ClockSeconds();
+    program_.reset(new Program());
+    const unsigned t1 = ClockSeconds();
+    for (unsigned a = t0; a <= t1; ++a) {
+      for (unsigned b = a; b <= t1; ++b) {
+        candidates_.push_back(Model::AtStart(a, b));
+        candidates_.back().clipboard = "(before the walk)";
+      }
+    }
+    Settle("start-up", t0);
+  }
+
+  Program& program() { return *program_; }
+  const Model& model() const { return candidates_[0]; }
+
+  // Runs a step and checks the program against the model for each second
+  // the step may have seen.
+  void Step(const std::string& what, const std::function<void()>& act, const Change& change) {
+    std::vector<Model> before;
+    before.swap(candidates_);
+    const unsigned t0 = ClockSeconds();
+    act();
+    const unsigned t1 = ClockSeconds();
+    for (const Model& m : before) {
+      for (unsigned s = t0; s <= t1; ++s) {
+        candidates_.push_back(m);
+        change(candidates_.back(), s);
+      }
+    }
+    Settle(what, t0);
+  }
+  void Message(const std::string& what, UINT message, int a, int b = 0) {
+    Step(what,
+         [&] {
+           if (message == WM_COMMAND) program().Command(a);
+           else program().Send(program().window(), message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(a, b));
+         },
+         [=](Model& m, unsigned s) { m.Message(s, message, a, b); });
+  }
+
+ private:
+  // Keeps the candidates the program agrees with (a section left out of the
+  // comment may hide which second it was composed in); ends the walk when
+  // there are none.
+  void Settle(const std::string& what, unsigned t0) {
+    std::string differences;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      const Seen seen = Look(program());
+      std::vector<Model> agreeing;
+      for (const Model& m : candidates_) {
+        differences = Differences(program(), m, seen);
+        if (differences.empty()) agreeing.push_back(m);
+      }
+      // Seconds that made no difference leave copies of one model.
+      std::map<std::string, Model> distinct;
+      for (const Model& m : agreeing) distinct.emplace(Key(m), m);
+      agreeing.clear();
+      for (const auto& [key, m] : distinct) agreeing.push_back(m);
+      if (!agreeing.empty()) {
+        candidates_.swap(agreeing);
+        path_ += "\n      " + what;
+        return;
+      }
+      Sleep(30);  // a picture read right after drawing may be stale
+    }
+    std::printf("    the walk so far:%s\n", path_.c_str());
+    Fatal(what + Format(" (second %u):", t0) + differences);
+  }
+
+  std::unique_ptr<Program> program_;
+  std::vector<Model> candidates_;
+  std::string path_;
+};
+
+void Monkey() {
+  const unsigned seed = options().seed;
+  std::printf("    seed %u, %d steps (--seed, --steps)\n", seed, options().steps);
+  std::mt19937 dice(seed);
+  auto below = [&dice](int n) { return static_cast<int>(dice() % static_cast<unsigned>(n)); };
+  Walk walk;
+  Program& program = walk.program();
+  HWND w = program.window();
+  std::vector<int> commands;
+  for (int id : MenuIds()) {
+    if (id != IDM_EXIT && id != IDM_HELP && id != IDM_ABOUT) commands.push_back(id);
+  }
+  auto ctrlR = [&] {
+    walk.Step("Ctrl+R", [&] {
+                BringToFront(w);
+                Keys({VK_CONTROL, 'R'});
+                Sleep(50);
+                program.Send(w, WM_NULL);
+              },
+              [focus = FocusOf(program.threadId()) == w](Model& m, unsigned s) {
+                if (focus) m.Message(s, WM_COMMAND, IDM_RANDOM);
+              });
+  };
+  // Every command and checkbox once, Ctrl+R with the focus on the window,
+  // then on the comment box; then the random steps.
+  for (int id : commands) walk.Message(Format("command %d", id), WM_COMMAND, id);
+  for (int id : {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX, IDC_END_BOX, IDC_MIDDLE_BOX, IDC_BEGINNING_BOX}) {
+    walk.Step(Format("checkbox %d", id), [&] { program.Click(id); },
+              [id](Model& m, unsigned s) { m.Message(s, WM_COMMAND, id); });
+  }
+  ctrlR();
+  walk.Step("a real click on the comment box", [&] {
+    BringToFront(w);
+    MouseTo(w, 300, 150);
+    MouseButton(true);
+    MouseButton(false);
+    MouseTo(w, 300, -10);
+    program.Send(w, WM_NULL);
+  }, [](Model&, unsigned) {});
+  ctrlR();
+  for (int step = 0; step < options().steps; ++step) {
+    const int pick = below(100);
+    if (pick < 30) {
+      const int id = commands[below(static_cast<int>(commands.size()))];
+      walk.Message(Format("command %d", id), WM_COMMAND, id);
+    } else if (pick < 40) {
+      const int id = IDC_BEGINNING_BOX + below(3);
+      walk.Step(Format("checkbox %d", id), [&] { program.Click(id); },
+                [id](Model& m, unsigned s) { m.Message(s, WM_COMMAND, id); });
+    } else if (pick < 44) {
+      const int id = 106 + below(32000);
+      if (!kz::FindCommand(id)) walk.Message(Format("unknown command %d", id), WM_COMMAND, id);
+    } else if (pick < 54) {
+      const int x = 100 + below(330), y = 35 + below(100);
+      walk.Message(Format("press at (%d, %d)", x, y), WM_LBUTTONDOWN, x, y);
+    } else if (pick < 66) {
+      const int x = below(620), y = 20 + below(140);
+      walk.Message(Format("move to (%d, %d)", x, y), WM_MOUSEMOVE, x, y);
+    } else if (pick < 72) {
+      walk.Message("release", WM_LBUTTONUP, 300, 100);
+    } else if (pick < 77) {
+      const int section = below(3), row = 47 + below(72);
+      const int x = 108 + 100 * section + 100 * (section == 2);
+      const int y = walk.model().panel.sliders[section].y + 4;
+      walk.Step(Format("a real drag of knob %d from row %d to row %d", section, y, row), [&] {
+        BringToFront(w);
+        MouseTo(w, x, y);
+        MouseButton(true);
+        MouseTo(w, x, row);
+        MouseButton(false);
+        MouseTo(w, 300, -10);  // parked on the caption, out of the walk's way
+        program.Send(w, WM_NULL);
+      }, [=](Model& m, unsigned s) {
+        m.Message(s, WM_MOUSEMOVE, x, y);
+        m.Message(s, WM_LBUTTONDOWN, x, y);
+        m.Message(s, WM_MOUSEMOVE, x, row);
+        m.Message(s, WM_LBUTTONUP, x, row);
+      });
+    } else if (pick < 83) {
+      walk.Message("Zub", WM_COMMAND, IDC_GENERATE);
+    } else if (pick < 87) {
+      walk.Message("Copy", WM_COMMAND, IDC_COPY);
+    } else if (pick < 89) {
+      walk.Step("Zub while another program holds the clipboard", [&] {
+        if (!OpenClipboard(nullptr)) Fatal("cannot hold the clipboard");
+        program.Command(IDC_GENERATE);
+        CloseClipboard();
+      }, [](Model& m, unsigned s) {
+        m.clipboardHeld = true;
+        m.Message(s, WM_COMMAND, IDC_GENERATE);
+        m.clipboardHeld = false;
+      });
+    } else if (pick < 93) {
+      ctrlR();
+    } else {
+      const char typed = static_cast<char>(32 + below(95));
+      std::string box;
+      walk.Step(Format("typing '%c' into the comment box", typed), [&] {
+        program.Send(program.Control(IDC_COMMENT), WM_CHAR, static_cast<WPARAM>(typed), 1);
+        box = program.Text(IDC_COMMENT);
+      }, [&box](Model& m, unsigned) { m.box = box; });
+    }
+  }
+}
+
+}  // namespace
+
+}  // namespace kze
+
+int main(int argc, char** argv) {
+  using namespace kze;
+  const std::map<std::string, void (*)()> scenarios = {
+      {"startup", Startup}, {"dialogs", Dialogs}, {"monkey", Monkey}};
+  Options& o = options();
+  for (int i = 2; i + 1 < argc; i += 2) {
+    const std::string name = argv[i];
+    std::string value = argv[i + 1];
+    if (value[0] == '/') value = "Z:" + value;  // a path of the host system
+    if (name == "--exe") o.exe = value;
+    if (name == "--probe") o.probe = value;
+    if (name == "--art") o.art = value;
+    if (name == "--seed") o.seed = static_cast<unsigned>(std::stoul(value));
+    if (name == "--steps") o.steps = std::stoi(value);
+  }
+  const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
+  if (scenario == scenarios.end() || o.exe.empty()) {
+    std::fprintf(stderr, "usage: kzdriver startup|dialogs|monkey --exe PATH --probe PATH --art DIR "
+                         "[--seed N] [--steps N]\n");
+    return 2;
+  }
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  try {
+    scenario->second();
+  } catch (const std::exception&) {
+    // reported where it was thrown
+  }
+  std::printf("== %s: %s\n", argv[1], FailureCount() ? "FAILED" : "passed");
+  return FailureCount() ? 1 : 0;
+}

@@ -1,0 +1,185 @@
+// The panel on the native raster with the committed bitmaps: every change
+// leaves the screen as a fresh paint of the new state would, connectors run
+// between the knob rows, presses hit the knob rectangle, section codes set
+// records and checkboxes, and the flash turns the knobs white in turn.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "panel/panel.h"
+#include "panel/raster.h"
+
+namespace kz {
+namespace {
+
+struct Checkboxes final : CheckboxWindow {
+  std::map<int, bool> state;
+  void CheckButton(int id, bool checked) override { state[id] = checked; }
+};
+
+struct PanelOnRaster {
+  PanelOnRaster() : surface(raster), bitmaps(KZ_SOURCE_DIR "/resources/art") {
+    panel.dc = &surface;
+    panel.instance = &bitmaps;
+    panel.window = &boxes;
+  }
+  // A state set straight into the records from the tables, painted in full.
+  void PaintFresh(int style, int spelling, int role, const int (&rows)[kSectionCount]) {
+    const StyleRow& row = kStyleTable[style];
+    for (int i = 0; i < kSectionCount; ++i) {
+      panel.sliders[i] = {style, kInitialSliders[i].x, rows[i] - 4, row.knobColumn,
+                          row.nameColumn, row.nameWidth, panel.sliders[i].enabled};
+    }
+    panel.spelling = spelling;
+    panel.role = role;
+    panel.PaintPanel(1, 1, 1, 1, 1);
+  }
+  Raster raster;
+  RasterSurface surface;
+  BitmapFolder bitmaps;
+  Checkboxes boxes;
+  Panel panel;
+};
+
+TEST(Panel, EveryChangeLeavesThePanelAsAFreshPaintWould) {
+  struct Case {
+    const char* what;
+    std::function<void(Panel&)> change;
+    int style, spelling, role, rows[kSectionCount];
+    bool hole;  // knob 0 moved: its old row stays erased across the first track
+  } cases[] = {
+      {"knob 1 to 50", [](Panel& p) { p.MoveKnob(1, 50); }, 2, 1, 0, {64, 50, 70}, false},
+      {"knob 1 to 118", [](Panel& p) { p.MoveKnob(1, 118); }, 2, 1, 0, {64, 118, 70}, false},
+      {"knob 2 to 47", [](Panel& p) { p.MoveKnob(2, 47); }, 2, 1, 0, {64, 100, 47}, false},
+      {"knob 2 to 119", [](Panel& p) { p.MoveKnob(2, 119); }, 2, 1, 0, {64, 100, 70}, false},
+      {"knob 0 to 110", [](Panel& p) { p.MoveKnob(0, 110); }, 2, 1, 0, {110, 100, 70}, true},
+      {"knob 0 to 62", [](Panel& p) { p.MoveKnob(0, 62); }, 2, 1, 0, {62, 100, 70}, false},
+      {"drag of knob 2 to 90",
+       [](Panel& p) {
+         p.SetSectionState(3);
+         p.HitTest(410, 70);
+         p.MoveKnob(-1, 90);
+       },
+       2, 1, 0, {64, 100, 90}, false},
+      {"style 5", [](Panel& p) { p.SetStyle(5); }, 5, 1, 0, {64, 100, 70}, false},
+      {"style 3", [](Panel& p) { p.SetStyle(3); }, 3, 1, 0, {64, 100, 70}, false},
+      {"European", [](Panel& p) { p.SetSpelling(0); }, 2, 0, 0, {64, 100, 70}, false},
+      {"As Seller", [](Panel& p) { p.SetRole(1); }, 2, 1, 1, {64, 100, 70}, false},
+  };
+  for (const Case& c : cases) {
+    PanelOnRaster changed, fresh;
+    changed.PaintFresh(2, 1, 0, {64, 100, 70});
+    c.change(changed.panel);
+    fresh.PaintFresh(c.style, c.spelling, c.role, c.rows);
+    if (c.hole) fresh.raster.Set(108, 64, kBackgroundColour);
+    for (int y = 0; y < fresh.raster.Height(); ++y) {
+      for (int x = 0; x < fresh.raster.Width(); ++x) {
+        ASSERT_EQ(changed.raster.At(x, y), fresh.raster.At(x, y)) << x << "," << y << " " << c.what;
+      }
+    }
+  }
+}
+
+TEST(Panel, ConnectorsRunBetweenTheKnobRows) {
+  // Centre rows of the knobs, and the rows each track carries in the
+  // connector colour (first, last; first > last: none).
+  struct Case {
+    int rows[kSectionCount];
+    int on[3][2];
+  } cases[] = {
+      {{60, 100, 70}, {{61, 82}, {60, 103}, {71, 100}}},
+      {{100, 60, 90}, {{82, 99}, {61, 100}, {60, 93}}},
+      {{82, 82, 47}, {{1, 0}, {1, 0}, {48, 82}}},
+      {{118, 47, 118}, {{82, 117}, {48, 118}, {47, 121}}},
+  };
+  const int columns[3] = {108, 208, 408};
+  for (const Case& c : cases) {
+    PanelOnRaster p;
+    for (int i = 0; i < kSectionCount; ++i) p.panel.sliders[i].y = c.rows[i] - 4;
+    for (int i = 0; i < kSectionCount; ++i) p.panel.DrawConnectors(i);
+    for (int k = 0; k < 3; ++k) {
+      for (int y = 40; y <= 125; ++y) {
+        if (y == c.rows[k] || (k == 0 && y == 82)) continue;  // horizontal lines cross here
+        const bool on = c.on[k][0] <= y && y <= c.on[k][1];
+        EXPECT_EQ(p.raster.At(columns[k], y) == kConnectorColour, on)
+            << "column " << columns[k] << " row " << y << " case " << (&c - cases);
+      }
+    }
+    // The horizontal pieces: mended where a track was erased, up to the frame.
+    for (int x = 200; x <= 207; ++x) EXPECT_EQ(p.raster.At(x, c.rows[0]), kConnectorColour) << x;
+    EXPECT_EQ(p.raster.At(507, c.rows[2]), kConnectorColour);
+    EXPECT_NE(p.raster.At(508, c.rows[2]), kConnectorColour);
+  }
+}
+
+TEST(Panel, PressesHitTheKnobRectangleOfAnEnabledSection) {
+  struct Case {
+    int x, y, index;
+  } cases[] = {
+      {224, 85, 1},  {204, 60, 1},  {224, 60, 1},  {204, 85, 1},  {225, 85, -1},
+      {203, 70, -1}, {210, 86, -1}, {210, 59, -1}, {104, 43, 0},  {424, 68, 2},
+  };
+  for (const Case& c : cases) {
+    for (bool frozen : {false, true}) {
+      Panel panel;
+      panel.sliders[1].y = 60;
+      panel.SetSectionState(frozen ? 7 : 3);
+      EXPECT_EQ(panel.HitTest(c.x, c.y), c.index) << c.x << "," << c.y;
+      EXPECT_EQ(panel.dragIndex, frozen ? -1 : c.index) << c.x << "," << c.y;
+    }
+  }
+}
+
+TEST(Panel, SectionCodesEnableOrFreezeOneSectionOrAll) {
+  for (int code = -1; code <= 8; ++code) {
+    PanelOnRaster p;
+    p.panel.SetSectionState(3);
+    p.panel.SetSectionState(5);  // the Middle frozen to start with
+    p.panel.SetSectionState(code);
+    bool enabled[3] = {true, false, true};
+    if (code >= 0 && code < 8) {
+      for (int s = 0; s < 3; ++s) {
+        if (code % 4 == 3 || code % 4 == s) enabled[s] = code < 4;
+      }
+    }
+    for (int s = 0; s < 3; ++s) {
+      EXPECT_EQ(p.panel.sliders[s].enabled, enabled[s] ? 1 : 0) << code;
+      EXPECT_EQ(p.boxes.state[kSectionCheckboxes[s]], enabled[s]) << code;
+    }
+  }
+}
+
+// A surface that notes where each copy goes and what the clock read then.
+struct FlashRecorder final : Surface, TickCounter {
+  std::uint32_t now = 0xFFFFFFC0u;  // the counter wraps during the flash
+  std::vector<std::pair<int, std::uint32_t>> copies;  // knob x (negative: white), time
+  void PutPixel(int, int, Colour) override {}
+  int CopyBitmap(BitmapSource*, int x, int, int srcX, int srcY, int, int, int, bool) override {
+    const bool white = srcX == 48 && srcY == 8;  // the flash tile
+    copies.push_back({white ? -x : x, now});
+    return 1;
+  }
+  std::uint32_t Ticks() override { return now++; }
+};
+
+TEST(Panel, FlashTurnsTheKnobsWhiteOneByOneThenBack) {
+  FlashRecorder r;
+  Panel panel;
+  panel.SetStyle(5);
+  panel.dc = &r;
+  panel.ticks = &r;
+  panel.FlashKnobs();
+  const int order[6] = {-104, -204, -404, 104, 204, 404};
+  ASSERT_EQ(r.copies.size(), 6u);
+  std::uint32_t last = 0xFFFFFFC0u;
+  for (int k = 0; k < 6; ++k) {
+    EXPECT_EQ(r.copies[k].first, order[k]) << k;
+    EXPECT_EQ(r.copies[k].second - last, 81u) << k;  // 80 ms after the wait began
+    last = r.copies[k].second;
+  }
+}
+
+}  // namespace
+}  // namespace kz
