@@ -224,6 +224,15 @@ class Walk {
   std::string path_;
 };
 
+// A short run of the second Windows build: start-up, one comment, File >
+// Exit with code 0.
+void Smoke() {
+  Walk walk;
+  walk.Message("Zub", WM_COMMAND, IDC_GENERATE);
+  walk.program().Post(walk.program().window(), WM_COMMAND, IDM_EXIT);
+  ExpectExitZero(walk.program(), "File > Exit");
+}
+
 void Monkey() {
   const unsigned seed = options().seed;
   std::printf("    seed %u, %d steps (--seed, --steps)\n", seed, options().steps);
@@ -336,7 +345,7 @@ void Monkey() {
 int main(int argc, char** argv) {
   using namespace kze;
   const std::map<std::string, void (*)()> scenarios = {
-      {"startup", Startup}, {"dialogs", Dialogs}, {"monkey", Monkey}};
+      {"startup", Startup}, {"dialogs", Dialogs}, {"monkey", Monkey}, {"smoke", Smoke}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string name = argv[i];
@@ -350,7 +359,7 @@ int main(int argc, char** argv) {
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
-    std::fprintf(stderr, "usage: kzdriver startup|dialogs|monkey --exe PATH --probe PATH --art DIR "
+    std::fprintf(stderr, "usage: kzdriver startup|dialogs|monkey|smoke --exe PATH --probe PATH --art DIR "
                          "[--seed N] [--steps N]\n");
     return 2;
   }
