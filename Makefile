@@ -9,6 +9,7 @@ test:
 
 bench:
 	@scripts/deps.sh && scripts/build.sh native && build/native/bench/kz_bench
+	@bench/program/run.sh
 
 clean:
 	rm -rf build

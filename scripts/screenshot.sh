@@ -14,10 +14,10 @@ trap kz_wine_stop EXIT
 kz_xvfb_start
 kz_wine_prefix "$PWD/build/wine-$KZ_BUILD" desktop
 kz_wineserver_start
-# The driver starts the program, sets a state, presses Zub and holds still.
+# The bench tool starts the program, sets a state, presses Zub and holds still.
 log=$(mktemp)
-"$KZ_WINE" "build/$KZ_BUILD/tests/e2e/kzdriver.exe" pose --exe "build/$KZ_BUILD/shell/KudomatZub.exe" \
-  --probe "build/$KZ_BUILD/tests/e2e/kzprobe.dll" >"$log" 2>&1 &
+"$KZ_WINE" "build/$KZ_BUILD/bench/program/kzbench.exe" pose \
+  --exe "$PWD/build/$KZ_BUILD/shell/KudomatZub.exe" >"$log" 2>&1 &
 driver=$!
 for _ in $(seq 100); do grep -q posed "$log" && break; sleep 0.1; done
 sleep 0.5

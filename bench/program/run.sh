@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the Windows program and prints its figures under Wine on a private
+# X server; everything started here is ended on the way out.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source scripts/wine-env.sh
+kz_choose_build
+build=build/$KZ_BUILD
+scripts/build.sh "$KZ_BUILD" >/dev/null
+trap kz_wine_stop EXIT
+kz_xvfb_start
+kz_wine_prefix "$PWD/build/wine-$KZ_BUILD" desktop
+kz_wineserver_start
+"$KZ_WINE" "$build/bench/program/kzbench.exe" speed --exe "$PWD/$build/shell/KudomatZub.exe" \
+  --minimal "$PWD/$build/bench/program/kzminimal.exe"

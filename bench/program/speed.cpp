@@ -1,0 +1,94 @@
+// The real program's figures under Wine, measured and printed, never
+// asserted: start-up to a running message loop (the panel is painted by
+// then) against the smallest window program, one knob-drag mouse move, one
+// full repaint and one press of Zub. `kzbench pose` instead sets a pleasant
+// state, presses Zub and holds the window still for scripts/screenshot.sh.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "resources/resource_ids.h"
+#include "tests/e2e/driver/driver.h"
+
+using namespace kze;
+
+namespace {
+
+template <class Action>
+void Measure(const char* what, int times, Action action) {
+  std::vector<double> ms;
+  for (int i = 0; i < times; ++i) {
+    const double start = NowMs();
+    action(i);
+    ms.push_back(NowMs() - start);
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf("%-58s median %8.2f ms, min %8.2f, max %8.2f over %d\n", what, ms[ms.size() / 2],
+              ms.front(), ms.back(), times);
+}
+
+void StartMinimal(const std::string& exe) {
+  std::string line = "\"" + exe + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info)) {
+    Fatal("cannot start " + line);
+  }
+  HWND window = nullptr;
+  for (int i = 0; i < 10000; ++i, Sleep(1)) {
+    window = window ? window : FindWindowA("KzMinimalWindow", nullptr);
+    HDC dc = window ? GetDC(window) : nullptr;
+    const bool painted = dc && GetPixel(dc, 300, 100) == RGB(12, 34, 56);
+    if (dc) ReleaseDC(window, dc);
+    if (painted) break;
+  }
+  PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  WaitForSingleObject(info.hProcess, 3000);
+  CloseHandle(info.hProcess);
+  CloseHandle(info.hThread);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string minimal;
+  for (int i = 2; i + 1 < argc; i += 2) {
+    std::string value = argv[i + 1];
+    if (value[0] == '/') value = "Z:" + value;
+    if (std::string(argv[i]) == "--exe") options().exe = value;
+    if (std::string(argv[i]) == "--minimal") minimal = value;
+  }
+  if (argc < 2 || options().exe.empty()) {
+    std::fprintf(stderr, "usage: kzbench speed|pose --exe KudomatZub.exe [--minimal kzminimal.exe]\n");
+    return 2;
+  }
+  if (std::string(argv[1]) == "pose") {
+    Program program;
+    for (int id : {IDM_CLASSIC, IDM_AS_SELLER, IDM_BEGINNING_TOP, IDM_MIDDLE_MIDDLE, IDM_END_TOP}) {
+      program.Command(id);
+    }
+    program.Command(IDC_GENERATE);
+    std::printf("posed\n");
+    std::fflush(stdout);
+    Sleep(4000);
+    return 0;
+  }
+  if (!minimal.empty()) Measure("start-up to first paint, minimal window", 5, [&](int) { StartMinimal(minimal); });
+  Measure("start-up to a running message loop, KudomatZub.exe", 5, [](int) { Program program; });
+  Program program;
+  HWND w = program.window();
+  program.Command(IDM_ALL_MIDDLE);
+  Measure("message round trip (WM_NULL), in every figure below", 200, [&](int) { program.Send(w, WM_NULL); });
+  program.Send(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(206, 80));
+  Measure("knob-drag WM_MOUSEMOVE (drag running)", 300,
+          [&](int i) { program.Send(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(206, 50 + (i * 7) % 65)); });
+  program.Send(w, WM_LBUTTONUP, 0, MAKELPARAM(206, 80));
+  Measure("WM_MOUSEMOVE with no drag", 200,
+          [&](int i) { program.Send(w, WM_MOUSEMOVE, 0, MAKELPARAM(206, 50 + i % 60)); });
+  Measure("full repaint (InvalidateRect + sent WM_PAINT)", 60, [&](int) { program.Repainted(); });
+  Measure("Zub press (flash and compose)", 3, [&](int) { program.Command(IDC_GENERATE); });
+  return 0;
+}
