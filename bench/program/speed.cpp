@@ -15,6 +15,13 @@ using namespace kze;
 
 namespace {
 
+double NowMs() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 template <class Action>
 void Measure(const char* what, int times, Action action) {
   std::vector<double> ms;

@@ -18,7 +18,6 @@ namespace testing_support {
 
 inline std::uint32_t clockReading = 0;
 inline std::uint32_t TestClock() { return clockReading; }
-
 struct RecordingDisplay final : TextDisplay {
   std::map<int, std::string> texts;
   void ShowText(int id, const char* text) override { texts[id] = text; }

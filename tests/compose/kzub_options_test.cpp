@@ -20,17 +20,13 @@ TEST(KzubOptions, RefusesBadInputNamingIt) {
     std::vector<const char*> args;
     const char* named;  // nullptr: accepted
   } cases[] = {
-      {{"--knobs", "47,82,118"}, nullptr}, {{"--knobs", "top,middle,bottom"}, nullptr},
-      {{"--count", "1000000"}, nullptr},   {{"--seed", "4294967295"}, nullptr},
-      {{"--freeze", "end,beginning"}, nullptr}, {{"--style", "Flat", "--mark"}, nullptr},
+      {{"--knobs", "47,82,118"}, nullptr}, {{"--count", "1000000"}, nullptr},
+      {{"--seed", "4294967295"}, nullptr}, {{"--freeze", "end,beginning", "--style", "Flat"}, nullptr},
       {{"--colour"}, "'--colour'"},        {{"--style", "fancy"}, "'fancy'"},
-      {{"--style"}, "--style"},            {{"--role", "broker"}, "'broker'"},
-      {{"--spelling", "british"}, "'british'"}, {{"--knobs", "top,top"}, "'top,top'"},
-      {{"--knobs", "top,,top"}, "'top,,top'"},  {{"--knobs", "46,top,top"}, "'46'"},
-      {{"--knobs", "top,119,top"}, "'119'"},    {{"--freeze", "end,end"}, "'end,end'"},
-      {{"--freeze", "middle,"}, "'middle,'"},   {{"--count", "0"}, "'0'"},
-      {{"--count", "1000001"}, "'1000001'"},    {{"--count", "+5"}, "'+5'"},
-      {{"--seed", "4294967296"}, "'4294967296'"}, {{"--seed", "-1"}, "'-1'"},
+      {{"--style"}, "--style"},            {{"--knobs", "top,top"}, "'top,top'"},
+      {{"--knobs", "46,top,top"}, "'46'"}, {{"--knobs", "top,119,top"}, "'119'"},
+      {{"--freeze", "end,end"}, "'end,end'"}, {{"--count", "0"}, "'0'"},
+      {{"--count", "1000001"}, "'1000001'"}, {{"--seed", "4294967296"}, "'4294967296'"},
   };
   for (Case& k : cases) {
     k.args.insert(k.args.begin(), "kzub");
@@ -48,7 +44,6 @@ TEST(KzubOptions, RefusesBadInputNamingIt) {
 std::string RunKzub(const std::string& args) {
   std::string out;
   std::FILE* pipe = popen((KZ_BINARY_DIR "/tools/kzub/kzub " + args).c_str(), "r");
-  if (!pipe) return "(cannot start kzub)";
   char buffer[4096];
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
   const int status = pclose(pipe);

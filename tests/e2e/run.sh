@@ -3,10 +3,8 @@
 # both afterwards. The Windows build must exist (scripts/build.sh win32, or
 # win64 on a machine that runs no 32-bit code or with KZ_FORCE_WIN64=1).
 #
-#   tests/e2e/run.sh                      every e2e test through ctest
-#   tests/e2e/run.sh -R 'e2e_(drag|copy)' ctest arguments pass through
-#   tests/e2e/run.sh --driver monkey --seed 42 --steps 2000
-#                                         one scenario group straight from the driver
+#   tests/e2e/run.sh [ctest arguments]         every e2e test through ctest
+#   tests/e2e/run.sh --driver monkey --seed 42 --steps 2000   one group, from the driver
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD

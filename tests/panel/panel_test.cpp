@@ -1,7 +1,7 @@
 // The panel on the native raster with the committed bitmaps: every change
 // leaves the screen as a fresh paint of the new state would, connectors run
-// between the knob rows, presses hit the knob rectangle, section codes set
-// records and checkboxes, and the flash turns the knobs white in turn.
+// between the knob rows; section codes, presses on the knob rectangle, and
+// the flash, which turns the knobs white in turn.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -114,46 +114,40 @@ TEST(Panel, ConnectorsRunBetweenTheKnobRows) {
   }
 }
 
-TEST(Panel, PressesHitTheKnobRectangleOfAnEnabledSection) {
+// Section codes enable (0..2 one, 3 all) or freeze (4..6 one, 7 all)
+// records and checkboxes; a press starts a drag on an enabled knob only.
+TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
   struct Case {
     int x, y, index;
   } cases[] = {
       {224, 85, 1},  {204, 60, 1},  {224, 60, 1},  {204, 85, 1},  {225, 85, -1},
       {203, 70, -1}, {210, 86, -1}, {210, 59, -1}, {104, 43, 0},  {424, 68, 2},
   };
-  for (const Case& c : cases) {
-    for (bool frozen : {false, true}) {
-      Panel panel;
-      panel.sliders[1].y = 60;
-      panel.SetSectionState(frozen ? 7 : 3);
-      EXPECT_EQ(panel.HitTest(c.x, c.y), c.index) << c.x << "," << c.y;
-      EXPECT_EQ(panel.dragIndex, frozen ? -1 : c.index) << c.x << "," << c.y;
-    }
-  }
-}
-
-TEST(Panel, SectionCodesEnableOrFreezeOneSectionOrAll) {
   for (int code = -1; code <= 8; ++code) {
-    PanelOnRaster p;
-    p.panel.SetSectionState(3);
-    p.panel.SetSectionState(5);  // the Middle frozen to start with
-    p.panel.SetSectionState(code);
+    Checkboxes boxes;
+    Panel panel;
+    panel.window = &boxes;
+    panel.sliders[1].y = 60;
+    panel.SetSectionState(3);
+    panel.SetSectionState(5);  // the Middle frozen to start with
+    panel.SetSectionState(code);
     bool enabled[3] = {true, false, true};
-    if (code >= 0 && code < 8) {
-      for (int s = 0; s < 3; ++s) {
-        if (code % 4 == 3 || code % 4 == s) enabled[s] = code < 4;
-      }
-    }
     for (int s = 0; s < 3; ++s) {
-      EXPECT_EQ(p.panel.sliders[s].enabled, enabled[s] ? 1 : 0) << code;
-      EXPECT_EQ(p.boxes.state[kSectionCheckboxes[s]], enabled[s]) << code;
+      if (code >= 0 && code < 8 && (code % 4 == 3 || code % 4 == s)) enabled[s] = code < 4;
+      EXPECT_EQ(panel.sliders[s].enabled, enabled[s] ? 1 : 0) << code;
+      EXPECT_EQ(boxes.state[kSectionCheckboxes[s]], enabled[s]) << code;
+    }
+    for (const Case& c : cases) {
+      panel.dragIndex = -1;
+      EXPECT_EQ(panel.HitTest(c.x, c.y), c.index) << c.x << "," << c.y;
+      EXPECT_EQ(panel.dragIndex, c.index >= 0 && enabled[c.index] ? c.index : -1) << c.x << "," << c.y;
     }
   }
 }
 
 // A surface that notes where each copy goes and what the clock read then.
 struct FlashRecorder final : Surface, TickCounter {
-  std::uint32_t now = 0xFFFFFFC0u;  // the counter wraps during the flash
+  std::uint32_t now = 0xFFFFFFC0u;                    // wraps during the flash
   std::vector<std::pair<int, std::uint32_t>> copies;  // knob x (negative: white), time
   void PutPixel(int, int, Colour) override {}
   int CopyBitmap(BitmapSource*, int x, int, int srcX, int srcY, int, int, int, bool) override {
@@ -171,14 +165,11 @@ TEST(Panel, FlashTurnsTheKnobsWhiteOneByOneThenBack) {
   panel.dc = &r;
   panel.ticks = &r;
   panel.FlashKnobs();
-  const int order[6] = {-104, -204, -404, 104, 204, 404};
-  ASSERT_EQ(r.copies.size(), 6u);
-  std::uint32_t last = 0xFFFFFFC0u;
-  for (int k = 0; k < 6; ++k) {
-    EXPECT_EQ(r.copies[k].first, order[k]) << k;
-    EXPECT_EQ(r.copies[k].second - last, 81u) << k;  // 80 ms after the wait began
-    last = r.copies[k].second;
-  }
+  // Each 80 ms after the wait for it began, which reads the clock once more.
+  const std::uint32_t t = 0xFFFFFFC0u;
+  EXPECT_EQ(r.copies, (std::vector<std::pair<int, std::uint32_t>>{
+                          {-104, t + 81}, {-204, t + 162}, {-404, t + 243},
+                          {104, t + 324}, {204, t + 405}, {404, t + 486}}));
 }
 
 }  // namespace

@@ -52,24 +52,18 @@ TEST(CommandTable, EachItemDoesWhatItsCaptionSays) {
     const int view = IndexOf(caption, {"European", "American", "As Buyer", "As Seller"});
     const int tools = IndexOf(menu, {"Enable", "Freeze"});
     const int part = IndexOf(caption, {"Beginning", "Middle", "End", "All"});
+    const int rows[3] = {47, 82, 118};
+    const std::map<std::string, A> others = {
+        {"E&xit", A::Exit}, {"&Random", A::MoveRandom}, {"Help", A::Dialog}, {"About", A::Dialog}};
+    const CommandEntry want =
+        row >= 0     ? CommandEntry{0, section == 3 ? A::MoveEnabled : A::MoveKnob, section % 3, rows[row], {}}
+        : style >= 0 ? CommandEntry{0, A::Style, style, 0, {}}
+        : view >= 0  ? CommandEntry{0, view < 2 ? A::Spelling : A::Role, view % 2, 0, {}}
+        : tools >= 0 ? CommandEntry{0, A::SectionState, 4 * tools + part, 0, {}}
+                     : CommandEntry{0, others.at(caption), e->argument, 0, {}};
+    EXPECT_TRUE(e->action == want.action && e->argument == want.argument && e->row == want.row)
+        << menu << " > " << caption;
     ++items;
-    if (row >= 0) {
-      const int rows[3] = {47, 82, 118};
-      EXPECT_EQ(e->action, section == 3 ? A::MoveEnabled : A::MoveKnob) << menu << caption;
-      EXPECT_EQ(e->argument, section == 3 ? 0 : section) << menu << caption;
-      EXPECT_EQ(e->row, rows[row]) << menu << caption;
-    } else if (style >= 0) {
-      EXPECT_TRUE(e->action == A::Style && e->argument == style) << caption;
-    } else if (view >= 0) {
-      EXPECT_TRUE(e->action == (view < 2 ? A::Spelling : A::Role) && e->argument == view % 2)
-          << caption;
-    } else if (tools >= 0) {
-      EXPECT_TRUE(e->action == A::SectionState && e->argument == 4 * tools + part) << caption;
-    } else {
-      const std::map<std::string, A> others = {
-          {"E&xit", A::Exit}, {"&Random", A::MoveRandom}, {"Help", A::Dialog}, {"About", A::Dialog}};
-      EXPECT_EQ(e->action, others.at(caption)) << caption;
-    }
   }
   EXPECT_EQ(items, 34);
 }
@@ -99,14 +93,11 @@ struct Settings {
   std::map<int, bool> Greyed() const {
     std::map<int, bool> g;
     for (int s = 0; s < 6; ++s) g[kStyles[s]] = style == s;
-    g[IDM_AMERICAN] = american;
-    g[IDM_EUROPEAN] = !american;
-    g[IDM_AS_SELLER] = seller;
-    g[IDM_AS_BUYER] = !seller;
+    g[IDM_AMERICAN] = american, g[IDM_EUROPEAN] = !american;
+    g[IDM_AS_SELLER] = seller, g[IDM_AS_BUYER] = !seller;
     const bool any = enabled[0] || enabled[1] || enabled[2];
     for (int s = 0; s < 3; ++s) {
-      g[kEnable[s]] = enabled[s];
-      g[kFreeze[s]] = !enabled[s];
+      g[kEnable[s]] = enabled[s], g[kFreeze[s]] = !enabled[s];
       for (int k = 0; k < 3; ++k) g[kEditTop[s] + k] = !enabled[s];
     }
     g[IDM_ENABLE_ALL] = enabled[0] && enabled[1] && enabled[2];

@@ -24,45 +24,11 @@ int failures = 0;
 // Every program the driver starts is put in this job, which ends it when
 // the driver ends, however it ends.
 HANDLE DriverJob() {
-  static HANDLE job = [] {
-    HANDLE j = CreateJobObjectA(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (j) SetInformationJobObject(j, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    return j;
-  }();
+  static HANDLE job = CreateJobObjectA(nullptr, nullptr);
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
   return job;
-}
-
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM lParam) {
-  auto* s = reinterpret_cast<Search*>(lParam);
-  DWORD pid = 0;
-  char name[16] = "";
-  GetWindowThreadProcessId(window, &pid);
-  GetClassNameA(window, name, sizeof name);
-  if (pid != s->processId || std::strcmp(name, "KZR_01") != 0) return TRUE;
-  s->found = window;
-  return FALSE;
-}
-
-struct ThreadWindows {
-  DWORD threadId;
-  HWND except;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectThreadWindow(HWND window, LPARAM lParam) {
-  auto* t = reinterpret_cast<ThreadWindows*>(lParam);
-  if (window != t->except && IsWindowVisible(window) &&
-      GetWindowThreadProcessId(window, nullptr) == t->threadId) {
-    t->found.push_back(window);
-  }
-  return TRUE;
 }
 
 }  // namespace
@@ -77,10 +43,7 @@ std::string Format(const char* format, ...) {
 }
 
 bool Expect(bool ok, const std::string& what) {
-  if (!ok) {
-    ++failures;
-    std::printf("    FAIL %s\n", what.c_str());
-  }
+  if (!ok) std::printf("    FAIL %s\n", what.c_str()), ++failures;
   return ok;
 }
 
@@ -90,13 +53,6 @@ void Fatal(const std::string& what) {
 }
 
 int FailureCount() { return failures; }
-
-double NowMs() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 unsigned ClockSeconds() { return static_cast<unsigned>(std::time(nullptr)); }
 
@@ -110,12 +66,11 @@ Program::Program() {
   }
   AssignProcessToJobObject(DriverJob(), info_.hProcess);
   for (int i = 0; i < 2000 && !window_; ++i) {
-    Search s = {info_.dwProcessId, nullptr};
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&s));
-    window_ = s.found;
-    if (!window_ && WaitForSingleObject(info_.hProcess, 5) == WAIT_OBJECT_0) {
-      Fatal("the program ended during start-up");
-    }
+    HWND found = FindWindowA("KZR_01", nullptr);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(found, &pid);
+    if (pid == info_.dwProcessId) window_ = found;
+    if (WaitForSingleObject(info_.hProcess, window_ ? 0 : 5) == WAIT_OBJECT_0) Fatal("the program ended");
   }
   if (!window_) Fatal("no main window within 10 s");
   // The comment box shows its start-up text once the word lists are loaded;
@@ -158,10 +113,14 @@ bool Program::WaitExit(DWORD ms, DWORD* code) {
   return true;
 }
 
-std::vector<HWND> Program::OtherWindows() {
-  ThreadWindows t = {info_.dwThreadId, window_, {}};
-  EnumWindows(CollectThreadWindow, reinterpret_cast<LPARAM>(&t));
-  return t.found;
+// Runs `entry` on a new thread of the program; false when it does not end.
+static bool RunRemote(HANDLE process, void* entry, void* argument, DWORD* result) {
+  HANDLE thread = CreateRemoteThread(process, nullptr, 0,
+                                     reinterpret_cast<LPTHREAD_START_ROUTINE>(entry), argument, 0, nullptr);
+  const bool ended = thread && WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0 &&
+                     GetExitCodeThread(thread, result);
+  if (thread) CloseHandle(thread);
+  return ended;
 }
 
 // The probe is loaded into the program by a remote thread on LoadLibraryA
@@ -169,21 +128,20 @@ std::vector<HWND> Program::OtherWindows() {
 // looked up among the program's modules, which works for 32- and 64-bit
 // programs alike.
 std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
+  DWORD result = 0;
   if (!remoteProbe_) {
     const std::string path = options().probe;
     localProbe_ = LoadLibraryA(path.c_str());
     void* remotePath = VirtualAllocEx(info_.hProcess, nullptr, path.size() + 1,
                                       MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!localProbe_ || !remotePath ||
-        !WriteProcessMemory(info_.hProcess, remotePath, path.c_str(), path.size() + 1, nullptr)) {
-      Fatal("cannot prepare the probe " + path);
+    remoteBlock_ = VirtualAllocEx(info_.hProcess, nullptr, sizeof(kzprobe::MenuQuery),
+                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!localProbe_ || !remotePath || !remoteBlock_ ||
+        !WriteProcessMemory(info_.hProcess, remotePath, path.c_str(), path.size() + 1, nullptr) ||
+        !RunRemote(info_.hProcess, reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
+                   remotePath, &result)) {
+      Fatal("cannot load the probe " + path + " into the program");
     }
-    auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-    HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, loadLibrary, remotePath, 0, nullptr);
-    if (!thread) Fatal("cannot start LoadLibraryA in the program");
-    WaitForSingleObject(thread, 10000);
-    CloseHandle(thread);
     HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, info_.dwProcessId);
     MODULEENTRY32 module = {};
     module.dwSize = sizeof module;
@@ -191,26 +149,19 @@ std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
       if (_stricmp(module.szModule, "kzprobe.dll") == 0) remoteProbe_ = module.modBaseAddr;
     }
     CloseHandle(modules);
-    remoteBlock_ = VirtualAllocEx(info_.hProcess, nullptr, sizeof(kzprobe::MenuQuery),
-                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remoteProbe_ || !remoteBlock_) Fatal("the program could not load the probe");
+    if (!remoteProbe_) Fatal("the program could not load the probe");
   }
   kzprobe::MenuQuery query = {};
   query.window = window_;
   query.count = static_cast<LONG>(ids.size());
   for (size_t i = 0; i < ids.size(); ++i) query.ids[i] = static_cast<UINT>(ids[i]);
-  const auto offset = reinterpret_cast<BYTE*>(GetProcAddress(localProbe_, KZPROBE_ENTRY_NAME)) -
-                      reinterpret_cast<BYTE*>(localProbe_);
-  auto entry = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(remoteProbe_ + offset));
-  WriteProcessMemory(info_.hProcess, remoteBlock_, &query, sizeof query, nullptr);
-  HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, entry, remoteBlock_, 0, nullptr);
-  DWORD read = 0;
-  if (!thread || WaitForSingleObject(thread, 5000) != WAIT_OBJECT_0 ||
-      !GetExitCodeThread(thread, &read) || read != static_cast<DWORD>(query.count) ||
+  BYTE* entry = remoteProbe_ + (reinterpret_cast<BYTE*>(GetProcAddress(localProbe_, KZPROBE_ENTRY_NAME)) -
+                                reinterpret_cast<BYTE*>(localProbe_));
+  if (!WriteProcessMemory(info_.hProcess, remoteBlock_, &query, sizeof query, nullptr) ||
+      !RunRemote(info_.hProcess, entry, remoteBlock_, &result) || result != ids.size() ||
       !ReadProcessMemory(info_.hProcess, remoteBlock_, &query, sizeof query, nullptr)) {
     Fatal("the menu probe failed");
   }
-  CloseHandle(thread);
   std::map<int, bool> greyed;
   for (size_t i = 0; i < ids.size(); ++i) {
     if (query.states[i] == 0xFFFFFFFFu) Fatal(Format("the menu has no item %d", ids[i]));
@@ -219,31 +170,29 @@ std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
   return greyed;
 }
 
-Picture Program::Repainted() {
+kz::Raster Program::Repainted() {
   InvalidateRect(window_, nullptr, TRUE);
   Send(window_, WM_PAINT);
   Send(window_, WM_NULL);
-  Picture picture;
   RECT client;
   GetClientRect(window_, &client);
-  picture.width = client.right;
-  picture.height = client.bottom;
+  kz::Raster picture(client.right, client.bottom);
   HDC screen = GetDC(window_);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // top-down
+  info.bmiHeader.biWidth = client.right;
+  info.bmiHeader.biHeight = -client.bottom;  // top-down
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, picture.width, picture.height, screen, 0, 0, SRCCOPY);
+  BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
   GdiFlush();
-  const auto* p = static_cast<const BYTE*>(bits);
-  for (int i = 0; i < picture.width * picture.height; ++i) {
-    picture.pixels.push_back(RGB(p[4 * i + 2], p[4 * i + 1], p[4 * i]));
+  for (int i = 0; i < client.right * client.bottom; ++i) {
+    const BYTE* p = static_cast<const BYTE*>(bits) + 4 * i;
+    picture.Set(i % client.right, i / client.right, RGB(p[2], p[1], p[0]));
   }
   SelectObject(memory, old);
   DeleteObject(bitmap);
@@ -258,20 +207,9 @@ bool ReadClipboard(std::string* text) {
   if (!open) return false;
   HANDLE data = GetClipboardData(CF_TEXT);
   const char* p = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-  if (p) *text = p;
-  if (p) GlobalUnlock(data);
+  if (p) *text = p, GlobalUnlock(data);
   CloseClipboard();
   return p != nullptr;
-}
-
-void WriteClipboard(const std::string& text) {
-  if (!OpenClipboard(nullptr)) Fatal("cannot open the clipboard");
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
 }
 
 void MouseTo(HWND window, int x, int y) {
@@ -286,16 +224,13 @@ void MouseTo(HWND window, int x, int y) {
     GetCursorPos(&now);
     if (now.x == p.x && now.y == p.y) break;
   }
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;  // a move of nothing reaches the window as a move
-  SendInput(1, &input, sizeof input);
+  MouseButton(false, MOUSEEVENTF_MOVE);  // a move of nothing reaches the window as a move
 }
 
-void MouseButton(bool down) {
+void MouseButton(bool down, DWORD flags) {
   INPUT input = {};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  input.mi.dwFlags = flags ? flags : down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
   SendInput(1, &input, sizeof input);
 }
 

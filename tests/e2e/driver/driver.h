@@ -9,32 +9,23 @@
 #include <string>
 #include <vector>
 
+#include "panel/raster.h"
+
 namespace kze {
 
 struct Options {
-  std::string exe;     // the program under test
-  std::string probe;   // kzprobe.dll
-  std::string art;     // the bitmap files, for the native raster
-  unsigned seed = 1;   // of the random walk
-  int steps = 200;     // of the random walk
+  std::string exe, probe, art;  // the program, kzprobe.dll, the bitmap files
+  unsigned seed = 1;            // of the random walk
+  int steps = 200;
 };
 Options& options();
 
 std::string Format(const char* format, ...);
-// Prints a failure and counts it; returns ok.
-bool Expect(bool ok, const std::string& what);
-// Prints a failure and ends the scenario.
-[[noreturn]] void Fatal(const std::string& what);
+bool Expect(bool ok, const std::string& what);      // prints a failure and counts it
+[[noreturn]] void Fatal(const std::string& what);  // prints it and ends the scenario
 int FailureCount();
-double NowMs();
 unsigned ClockSeconds();  // as the program reads the clock
 
-// A window's client area, one COLORREF per pixel.
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<COLORREF> pixels;
-  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
 
 class Program {
  public:
@@ -47,8 +38,7 @@ class Program {
   HWND window() const { return window_; }
   DWORD threadId() const { return info_.dwThreadId; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  // A sent message, handled before this returns; the scenario ends if the
-  // program does not answer.
+  // Handled before this returns; the scenario ends if the program does not answer.
   LRESULT Send(HWND target, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   void Post(HWND target, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   std::string Text(HWND target);
@@ -59,10 +49,8 @@ class Program {
   // Item greyed, by command id, read inside the program by the probe.
   std::map<int, bool> Greyed(const std::vector<int>& ids);
   // The client area after a full repaint.
-  Picture Repainted();
+  kz::Raster Repainted();
   bool WaitExit(DWORD ms, DWORD* code);
-  // Visible top-level windows of the program's thread besides the main one.
-  std::vector<HWND> OtherWindows();
 
  private:
   PROCESS_INFORMATION info_{};
@@ -74,11 +62,10 @@ class Program {
 
 // The clipboard's text; false when it holds none or cannot be opened.
 bool ReadClipboard(std::string* text);
-void WriteClipboard(const std::string& text);
 
 // Real input, through the system's input queue.
 void MouseTo(HWND window, int x, int y);  // client coordinates
-void MouseButton(bool down);
+void MouseButton(bool down, DWORD flags = 0);  // flags: other than the left button
 void Keys(const std::vector<WORD>& keys);  // pressed in order, released in reverse
 bool BringToFront(HWND window);
 HWND FocusOf(DWORD threadId);

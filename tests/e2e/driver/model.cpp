@@ -16,9 +16,7 @@ using kz::CommandAction;
 
 struct Shown final : kz::TextDisplay {
   std::string comment, mark;
-  void ShowText(int id, const char* text) override {
-    (id == kz::kCommentBox ? comment : mark) = text;
-  }
+  void ShowText(int id, const char* text) override { (id == kz::kCommentBox ? comment : mark) = text; }
 };
 
 unsigned clockSecond = 0;
@@ -26,27 +24,19 @@ std::uint32_t ModelClock() { return clockSecond; }
 
 kz::Composer& StoredComposer() {
   static const kz::StoredStrings strings;
-  static kz::Composer* composer = [] {
-    auto* c = new kz::Composer();
-    c->instance = &strings;
-    c->LoadWordLists();
-    c->LoadSpellingPairs();
-    return c;
-  }();
-  return *composer;
+  static kz::Composer* composer = new kz::Composer{&strings, nullptr, {}, {}, {}, {}};
+  static const int loaded = composer->LoadWordLists() + composer->LoadSpellingPairs();
+  return (void)loaded, *composer;
 }
 
 }  // namespace
 
 const std::vector<int>& MenuIds() {
-  static const std::vector<int> ids = [] {
-    std::vector<int> found;
-    for (int id = 104; id < 0x10000; ++id) {
-      const kz::CommandEntry* e = kz::FindCommand(id);
-      if (e && e->action != kz::CommandAction::SectionBox) found.push_back(id);
-    }
-    return found;
-  }();
+  static std::vector<int> ids;
+  for (int id = ids.empty() ? 104 : 0x10000; id < 0x10000; ++id) {
+    const kz::CommandEntry* e = kz::FindCommand(id);
+    if (e && e->action != kz::CommandAction::SectionBox) ids.push_back(id);
+  }
   return ids;
 }
 
@@ -85,10 +75,8 @@ void Model::Message(unsigned second, UINT message, int a, int b) {
       clockSecond = second;
       kz::SetClock(ModelClock);
       c.Compose(panel.spelling, panel.role, snapshot);
-      kz::SetClock(nullptr);
       std::memcpy(sections, c.sectionText, sizeof sections);
-      box = shown.comment;
-      mark = shown.mark;
+      box = shown.comment, mark = shown.mark;
     }
       [[fallthrough]];
     case CommandAction::Copy:
@@ -125,7 +113,7 @@ void Model::Message(unsigned second, UINT message, int a, int b) {
   }
 }
 
-Picture Model::Painting() const {
+kz::Raster Model::Painting() const {
   kz::Raster raster;
   kz::RasterSurface surface(raster);
   kz::BitmapFolder bitmaps(options().art);
@@ -133,13 +121,7 @@ Picture Model::Painting() const {
   painter.dc = &surface;
   painter.instance = &bitmaps;
   painter.PaintPanel(1, 1, 1, 1, 1);
-  Picture picture;
-  picture.width = raster.Width();
-  picture.height = raster.Height();
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) picture.pixels.push_back(raster.At(x, y));
-  }
-  return picture;
+  return raster;
 }
 
 }  // namespace kze

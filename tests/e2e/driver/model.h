@@ -1,8 +1,7 @@
-// What the program must show after each input, worked out by the platform-
-// neutral core it is built on (the command table, the menu rules, the
-// panel's model, the composer and the native raster), routed as the window
-// routes its messages. The core itself is pinned down by the native tests;
-// set against this model the program shows only whether it is wired right.
+// What the program must show after each input, worked out by the platform-neutral
+// core it is built on (command table, menu rules, panel model, composer, native
+// raster), routed as the window routes its messages. The core itself is pinned
+// down by the native tests: against this model the program shows its wiring.
 #pragma once
 
 #include <map>
@@ -22,16 +21,12 @@ struct Model {
   std::string box = "Revavav Evovod", mark = "00", clipboard;
   bool clipboardHeld = false;  // by another program
 
-  // Right after a start-up whose style was drawn at second `styleSecond`
-  // and knob rows at `rowsSecond`.
+  // After a start-up that drew the style at `styleSecond`, the rows at `rowsSecond`.
   static Model AtStart(unsigned styleSecond, unsigned rowsSecond);
-  // A message to the main window in second `second`: WM_COMMAND (a, the
-  // id; a checkbox click has toggled its box), WM_MOUSEMOVE,
-  // WM_LBUTTONDOWN, WM_LBUTTONUP (a, b: client x and y).
+  // A message to the main window in `second`: WM_COMMAND (a: the id; a
+  // checkbox has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
   void Message(unsigned second, UINT message, int a, int b = 0);
-  // The native raster's painting of the panel as it stands, the whole
-  // client area.
-  Picture Painting() const;
+  kz::Raster Painting() const;  // the native raster's fresh painting of the client area
 };
 
 // Every command id of the menu.

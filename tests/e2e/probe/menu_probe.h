@@ -8,7 +8,6 @@
 namespace kzprobe {
 
 constexpr int kMaxItems = 64;
-
 struct MenuQuery {
   HWND window;             // whose menu bar to read
   LONG count;              // number of ids below, at most kMaxItems
