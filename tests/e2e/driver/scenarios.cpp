@@ -144,12 +144,12 @@ class Walk {
   }
 
  private:
-  // Keeps the candidates the program agrees with (a section left out of the
-  // comment may hide which second it was composed in); ends the walk when
-  // there are none.
+  // Keeps the candidates the program agrees with (a section left out of the comment
+  // may hide which second it was composed in); ends the walk when there are none.
   void Settle(const std::string& what, unsigned t0) {
     std::string differences;
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // Real input arrives in its own time; a picture read just after drawing may be stale.
+    for (int attempt = 0; attempt < 10; ++attempt, Sleep(100)) {
       const Seen seen = Look(program());
       std::map<std::string, Model> agreeing;  // seconds that made no difference leave copies
       for (const Model& m : candidates_) {
@@ -162,7 +162,6 @@ class Walk {
         path_ += "\n      " + what;
         return;
       }
-      Sleep(30);  // a picture read right after drawing may be stale
     }
     std::printf("    the walk so far:%s\n", path_.c_str());
     Fatal(what + Format(" (second %u):", t0) + differences);
@@ -196,9 +195,10 @@ void Monkey() {
     if (id != IDM_EXIT && id != IDM_HELP && id != IDM_ABOUT) commands.push_back(id);
   }
   auto ctrlR = [&] {
-    const bool focus = FocusOf(program.threadId()) == w;  // else the key goes to a control
-    walk.Step("Ctrl+R", [&] { BringToFront(w), Keys({VK_CONTROL, 'R'}), Sleep(50); },
-              [focus](Model& m, unsigned s) { focus ? m.Message(s, WM_COMMAND, IDM_RANDOM) : void(); });
+    bool focus = false;  // on the main window itself; else the key goes to a control
+    walk.Step("Ctrl+R",
+              [&] { focus = BringToFront(w) && FocusOf(program.threadId()) == w, Keys({VK_CONTROL, 'R'}); },
+              [&focus](Model& m, unsigned s) { focus ? m.Message(s, WM_COMMAND, IDM_RANDOM) : void(); });
   };
   auto box = [&](int id) {
     walk.Step(Format("checkbox %d", id), [&] { program.Click(id); },
@@ -275,7 +275,7 @@ void Monkey() {
       }, [](Model&, unsigned) {});
     } else {
       const char typed = static_cast<char>(32 + below(95));
-      std::string text;  // typing is the edit control's business: its result is taken as it is
+      std::string text;  // typing is the edit control's business: its result is taken as is
       walk.Step(Format("typing '%c' into the comment box", typed), [&] {
         program.Send(program.Control(IDC_COMMENT), WM_CHAR, static_cast<WPARAM>(typed), 1);
         text = program.Text(IDC_COMMENT);
