@@ -25,15 +25,12 @@ TEST(Compose, GivesTheCommentsOfKnownSeconds) {
       {0, 0, 0, {43, 43, 43}, 1700000000u, "Flash-fast satisfaction a-ok ! Goods concluded perfectly ! Infinitely recommended A+++."},
       {0, 1, 1, {99, 99, 99}, 1700000102u, "Quick ! Enjoyable ;) A++!"},
       {1, 0, 1, {43, 43, 43}, 1700001000u, "Brilliant goods. Charmingly finished. Recommended and fast cordial exchange."},
-      {1, 1, 0, {99, 99, 99}, 1700001102u, "Wonderful !  recommended express."},
       {1, 1, 0, {43, 43, 43}, 1700001100u, "Beautiful peep :) Tip-top communication and recommended. Super-speedy purchase !"},
       {2, 0, 1, {43, 78, 114}, 1700002003u, "True trader. Awesomely fluent."},
-      {3, 0, 1, {99, 99, 99}, 1700003002u, "Goods confirmed fresh alright."},
       {3, 1, 0, {43, 43, 43}, 1700003100u, "Fellow swiftly forwarded. Can consistently recommend. Thanks."},
       {4, 0, 0, {43, 43, 43}, 1700004000u, "Exceptionally suitable trade and certainly good was the super-quick mail thank you !"},
       {4, 0, 1, {43, 78, 114}, 1700004003u, "Agreeably apt ship, chiefly super-fast item."},
       {4, 1, 1, {99, 99, 99}, 1700004102u, "Favorable."},
-      {5, 0, 1, {99, 99, 99}, 1700005002u, "Rapid prime. ;)"},
       {5, 1, 1, {78, 78, 78}, 1700005101u, "Fast. Always recommended thank you."},
       {2, 1, 0, {43, 43, 43}, 1700000021u, "Honourable payer :) Refreshingly direct payment. Specifically amicable A+++."},
       {2, 1, 1, {43, 43, 43}, 1700000021u, "Honorable payer :) Refreshingly direct payment. Specifically amicable A+++."},
@@ -77,6 +74,21 @@ TEST(Compose, KnobBandsPickTheRows) {
     }
     shown[0] = static_cast<char>(std::toupper(shown[0]));
     EXPECT_EQ(c->outputText, shown + ".") << "y " << k.y[0];
+  }
+  // Chatty as Buyer: a -1 in the Beginning's low row consumes step 2; step 9
+  // (its 11th draw) takes the short list when its second draw is above 50.
+  ComposeAt(*c, 7, 4, 1, 0, {100, 100, 100});
+  EXPECT_STREQ(c->sectionText[0], "w4_2 w4_0 w11_1");
+  auto eleventhDraw = [](std::uint32_t second) {
+    SeedRandom(second);
+    for (int i = 0; i < 10; ++i) DrawRandom();
+    return DrawRandom();
+  };
+  for (int r : {50, 51}) {
+    std::uint32_t second = 0;
+    while (eleventhDraw(second) % 100 != r) ++second;
+    ComposeAt(*c, second, 4, 1, 0, {43, 43, 43});
+    EXPECT_STREQ(c->sectionText[2], r > 50 ? " w12_1 w11_3" : " w12_4 w11_3") << r;
   }
 }
 
@@ -130,16 +142,14 @@ TEST(WordBank, LoadsListsTheStoredTableNeverHolds) {
   s.texts[201] = "five\t\nsix  ";                     // two separators end a list
   s.texts[202] = " lead  ";                           // a leading one leaves entry 0 empty
   s.texts[204] = "a9b \xE9t  ";                       // digits are spaces; high bytes stay
-  s.texts[500] = "honor2able x  ";                    // the pairs keep their digits
   auto c = std::make_unique<Composer>();
   c->instance = &s;
   c->LoadWordLists();
-  c->LoadSpellingPairs();
   const WordGroup& g = c->groups[0];
   const std::pair<const char*, std::string> cases[] = {
       {g.Entry(0, 0), std::string(17, 'a')}, {g.Entry(0, 1), "b"}, {g.Entry(1, 0), "five"},
       {g.Entry(1, 1), ""}, {g.Entry(2, 0), ""}, {g.Entry(2, 1), "lead"}, {g.Entry(4, 0), "a b"},
-      {g.Entry(4, 1), "\xE9t"}, {c->spellingPairs.words[0], "honor2able"},
+      {g.Entry(4, 1), "\xE9t"},
   };
   for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
 }

@@ -1,6 +1,5 @@
-// The committed artwork: every bitmap of the table is a file of the size and
-// depth the table gives, and the files are exactly what the art generator
-// draws.
+// The committed artwork: every bitmap of the table is a file of the size and depth
+// the table gives, and the files are exactly what the art generator draws.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,7 +1,6 @@
-// The panel on the native raster with the committed bitmaps: every change
-// leaves the screen as a fresh paint of the new state would, connectors run
-// between the knob rows; section codes, presses on the knob rectangle, and
-// the flash, which turns the knobs white in turn.
+// The panel on the native raster with the committed bitmaps: every change leaves the
+// screen as a fresh paint would, connectors run between the knob rows; section codes,
+// presses on the knob rectangle, and the flash, which turns the knobs white in turn.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,6 +1,5 @@
-// The native raster: damaged .bmp files refused, and copies with GDI's
-// raster operations, clipped at every edge. (That it paints what GDI paints
-// is the end-to-end suite's concern.)
+// The native raster: damaged .bmp files refused, and copies with GDI's raster
+// operations clipped at every edge (that it paints as GDI does is the e2e's concern).
 #include <gtest/gtest.h>
 
 #include <map>

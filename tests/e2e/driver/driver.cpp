@@ -215,14 +215,13 @@ bool ReadClipboard(std::string* text) {
 void MouseTo(HWND window, int x, int y) {
   POINT p = {x, y};
   ClientToScreen(window, &p);
-  // Under Wine the X server reports the warp back a little later; the wait
-  // lets that arrive before anything else is pressed.
-  for (int attempt = 0; attempt < 5; ++attempt) {
-    SetCursorPos(p.x, p.y);
-    Sleep(25);
+  // Under Wine the X server reports a warp back a little later, and a late
+  // report of an earlier one can move the cursor back: it must stay put.
+  for (int still = 0, attempt = 0; still < 2 && attempt < 20; ++attempt) {
     POINT now;
     GetCursorPos(&now);
-    if (now.x == p.x && now.y == p.y) break;
+    still = now.x == p.x && now.y == p.y ? still + 1 : (SetCursorPos(p.x, p.y), 0);
+    Sleep(25);
   }
   MouseButton(false, MOUSEEVENTF_MOVE);  // a move of nothing reaches the window as a move
 }

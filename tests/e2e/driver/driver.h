@@ -1,6 +1,5 @@
-// The end-to-end driver's tools: start the program, read a text, read the
-// pixels, read the menu, click and press keys; and checks that count
-// failures. The program is worked from outside, with no hook inside it.
+// The end-to-end driver's tools: start the program, read a text, the pixels, the
+// menu, click and press keys; checks that count failures. No hook in the program.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +24,6 @@ bool Expect(bool ok, const std::string& what);      // prints a failure and coun
 [[noreturn]] void Fatal(const std::string& what);  // prints it and ends the scenario
 int FailureCount();
 unsigned ClockSeconds();  // as the program reads the clock
-
 
 class Program {
  public:

@@ -1,7 +1,5 @@
-// A small DLL that the test driver loads into the running program to read
-// its menu item states from inside, where GetMenuState is reliable. It runs
-// as a thread entry started by CreateRemoteThread; the argument points to a
-// MenuQuery in the program's memory.
+// Loaded into the running program to read its menu item states from inside, where
+// GetMenuState is reliable; run as a remote thread on a MenuQuery in the program.
 #include "menu_probe.h"
 
 extern "C" __declspec(dllexport) DWORD WINAPI KzReadMenuStates(void* parameter) {
