@@ -1,5 +1,5 @@
 # The two commands: `make run` starts Kudomat Zub, `make test` runs every test.
-.PHONY: run test bench screenshot clean install uninstall
+.PHONY: run test bench screenshot clean install uninstall dist
 
 # Where `make install` puts kzub and its man page; DESTDIR is put in front.
 PREFIX ?= /usr/local
@@ -23,5 +23,10 @@ install:
 uninstall:
 	rm -f $(KZUB_BIN) $(KZUB_MAN)
 
+# dist/KudomatZub-<version>.zip and dist/SHA256SUMS; the same zip from the same
+# commit wherever it is made (scripts/reproduce-dist.sh checks that).
+dist:
+	@scripts/deps.sh && scripts/dist.sh
+
 clean:
-	rm -rf build
+	rm -rf build dist
