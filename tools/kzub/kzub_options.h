@@ -35,8 +35,8 @@ constexpr std::uint32_t kKzubSkipLimit = 100000;
 
 inline const char* KzubUsage() {
   return "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
-         "            [--freeze LIST] [--count N] [--seed SECONDS] [--max-length N] [--unique]\n"
-         "            [--mark] [--json] [--help] [--version]\n"
+         "            [--freeze LIST] [--count N] [--seed SECONDS] [--max-length N]\n"
+         "            [--unique] [--mark] [--json] [--help] [--version]\n"
          "Composes auction feedback comments, one per line, as the Kudomat Zub window does.\n"
          "  --style NAME       classic, emotive, exhuberant, flat, chatty or concise"
          " (default classic)\n"
@@ -47,8 +47,8 @@ inline const char* KzubUsage() {
          "  --freeze LIST      sections (beginning, middle, end) frozen after the first\n"
          "                     comment printed, keeping its text\n"
          "  --count N          how many comments, 1 to 1000000 (default 1)\n"
-         "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295; the\n"
-         "                     next ones use SECONDS+1, SECONDS+2, ... (default: the current time)\n"
+         "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295\n"
+         "                     (default: the current time); the next use the seconds after\n"
          "  --max-length N     print only comments of at most N characters, 1 to 127; a\n"
          "                     longer one is skipped and the next second tried\n"
          "  --unique           skip a comment already printed in this run\n"
