@@ -7,6 +7,8 @@
 # the time of the last commit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The builds run their own make; the outer one's flags are not theirs.
+unset MAKEFLAGS MFLAGS MAKELEVEL
 version=$(sed -n 's/^project(KudomatZub VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "dist: no project VERSION in CMakeLists.txt" >&2; exit 1; }
 epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || true)}
