@@ -78,8 +78,15 @@ Program::Program(const std::string& exe, bool waitReady) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startedAtMs_ = NowMs();
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info_)) {
+  // wine64 now and then refuses a start with ERROR_INTERNAL_ERROR under
+  // load; a second try goes through.
+  BOOL started = FALSE;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt) SleepMs(200);
+    started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &info_);
+  }
+  if (!started) {
     Fatal("cannot start " + commandLine + Format(" (error %lu)", GetLastError()));
   }
   if (DriverJob()) AssignProcessToJobObject(DriverJob(), info_.hProcess);
