@@ -28,3 +28,4 @@ kz_xvfb_start
 kz_wine_prefix "${KZ_WINEPREFIX:-$root/build/wine}" desktop
 kz_wineserver_start
 ctest --test-dir build/win32 --output-on-failure
+scripts/web-test.sh
