@@ -29,7 +29,7 @@
   };
   Module.exit = () => { window.close(); document.body.replaceChildren(); };
   Module.dialog = (id) => $('dialog-' + id).showModal();
-  Module.title = (text) => { document.title = text; };
+  Module.title = (text) => { document.title = $('caption').textContent = text; };
 
   // Runs a command; a knob flash plays its frames one step apart, and the
   // comment shows when it is over, as in the window.
@@ -59,7 +59,7 @@
     const here = e.target.closest('li');
     const list = [...here.parentElement.children].filter((li) => li.firstElementChild);
     const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
-    const sub = here.querySelector('ul button');
+    const sub = here.querySelector(':scope > ul > li > button');
     if (step && here.parentElement.id !== 'menubar') {
       list[(list.indexOf(here) + step + list.length) % list.length].firstElementChild.focus();
     } else if ((e.key === 'ArrowDown' || e.key === 'ArrowRight') && sub) {
@@ -72,6 +72,11 @@
       return;
     }
     e.preventDefault();
+  });
+  // Alt and a menu's underlined letter opens that menu.
+  document.addEventListener('keydown', (e) => {
+    const top = e.altKey && !e.ctrlKey && document.querySelector(`#menubar [accesskey="${e.key.toLowerCase()}"]`);
+    if (top) { top.focus(); e.preventDefault(); }
   });
   // Ctrl+R is Edit > Random, except in the comment box, as in the window.
   document.addEventListener('keydown', (e) => {

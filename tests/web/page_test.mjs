@@ -10,12 +10,13 @@ const ID = Object.fromEntries([...readFileSync(`${source}/resources/resource_ids
   .matchAll(/#define (\w+) (\d+)/g)].map((m) => [m[1], Number(m[2])]));
 const sleep = (ms) => new Promise((ok) => setTimeout(ok, ms));
 
-// Chromium on a pipe: NUL-ended JSON messages on its fds 3 (in) and 4 (out).
+// Chromium, in a process group of its own, on a pipe: NUL-ended JSON
+// messages on its fds 3 (in) and 4 (out).
 const profile = mkdtempSync('/tmp/kz-chromium-');
 const browser = spawn('/usr/bin/chromium', ['--headless', '--no-sandbox', '--disable-gpu',
   '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`,
-  '--remote-debugging-pipe', '--window-size=800,500'], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+  '--remote-debugging-pipe', '--window-size=800,500'], { detached: true, stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
 const waiting = new Map();
 let nextId = 0, input = '';
 browser.stdio[4].on('data', (chunk) => {
@@ -162,8 +163,8 @@ try {
 } finally {
   const ended = new Promise((ok) => browser.once('exit', ok));
   await Promise.race([send('Browser.close'), sleep(2000)]).catch(() => {});
-  browser.kill();
-  await ended;
+  try { process.kill(-browser.pid, 'SIGKILL'); } catch {}  // its whole process group
+  await Promise.race([ended, sleep(2000)]);
   rmSync(profile, { recursive: true, force: true, maxRetries: 20 });
 }
 process.exit(failures ? 1 : 0);
