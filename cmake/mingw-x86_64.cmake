@@ -13,4 +13,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # No mingw run-time DLLs: everything but the system DLLs is linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine64)
+# Debian's wine wrapper prefers the 32-bit loader whenever it is installed.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds Kudomat Zub and starts it under Wine on the user's display.
+# Builds Kudomat Zub and starts it under Wine on the user's display: the
+# shipped 32-bit program where this machine runs 32-bit code, else the
+# 64-bit build of the same sources.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${DISPLAY:-}" ]; then
@@ -13,7 +15,9 @@ fi
 unset MAKEFLAGS MFLAGS MAKELEVEL
 scripts/deps.sh
 scripts/build.sh native
-scripts/build.sh win32
 source scripts/wine-env.sh
-kz_wine_prefix "$PWD/build/wine-run"
-exec wine build/win32/shell/KudomatZub.exe
+kz_choose_build
+scripts/build.sh "$KZ_BUILD"
+echo "make run: starting build/$KZ_BUILD/shell/KudomatZub.exe ($KZ_WHY)"
+kz_wine_prefix "$PWD/build/wine-run-$KZ_BUILD"
+exec "$KZ_WINE" "build/$KZ_BUILD/shell/KudomatZub.exe"

@@ -7,16 +7,17 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 scripts/deps.sh
 scripts/build.sh native >/dev/null
-scripts/build.sh win32 >/dev/null
 source scripts/wine-env.sh
+kz_choose_build
+scripts/build.sh "$KZ_BUILD" >/dev/null
 trap kz_wine_stop EXIT
 kz_xvfb_start
-kz_wine_prefix "$PWD/build/wine" desktop
+kz_wine_prefix "$PWD/build/wine-$KZ_BUILD" desktop
 kz_wineserver_start
 # The driver starts the program, sets a state, presses Zub and holds still.
 log=$(mktemp)
-wine build/win32/tests/e2e/kzdriver.exe pose --exe build/win32/shell/KudomatZub.exe \
-  --probe build/win32/tests/e2e/kzprobe.dll >"$log" 2>&1 &
+"$KZ_WINE" "build/$KZ_BUILD/tests/e2e/kzdriver.exe" pose --exe "build/$KZ_BUILD/shell/KudomatZub.exe" \
+  --probe "build/$KZ_BUILD/tests/e2e/kzprobe.dll" >"$log" 2>&1 &
 driver=$!
 for _ in $(seq 100); do grep -q posed "$log" && break; sleep 0.1; done
 sleep 0.5

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests, short fuzz runs,
-# then the end-to-end tests of the real KudomatZub.exe under Wine on a
-# private X server. Every process started here is ended on the way out.
+# static checks of both Windows builds, then the end-to-end tests of the real
+# program under Wine on a private X server: the shipped 32-bit program where
+# this machine runs 32-bit code, else the 64-bit build. Every process started
+# here is ended on the way out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -18,14 +20,30 @@ echo "== fuzzing (short runs)"
 scripts/build.sh fuzz
 ctest --test-dir build/fuzz --output-on-failure
 
-echo "== Windows build"
+echo "== Windows builds (32-bit, shipped; 64-bit)"
 scripts/build.sh win32
+scripts/build.sh win64
+ctest --test-dir build/win32 --output-on-failure -R '^pe_'
+ctest --test-dir build/win64 --output-on-failure -R '^pe_'
 
-echo "== end-to-end tests under Wine"
 source scripts/wine-env.sh
+kz_choose_build
+main=$KZ_BUILD
+echo "== end-to-end tests of build/$main/shell/KudomatZub.exe: $KZ_WHY"
 trap kz_wine_stop EXIT
 kz_xvfb_start
-kz_wine_prefix "${KZ_WINEPREFIX:-$root/build/wine}" desktop
-kz_wineserver_start
-ctest --test-dir build/win32 --output-on-failure
+e2e() {  # build, prefix, ctest arguments...
+  local build=$1 prefix=$2
+  shift 2
+  kz_use_build "$build"
+  kz_wine_prefix "$prefix" desktop
+  kz_wineserver_start
+  ctest --test-dir "build/$build" --output-on-failure -E '^pe_' "$@"
+  wineserver -k >/dev/null 2>&1 || true
+}
+e2e "$main" "${KZ_WINEPREFIX:-$root/build/wine-$main}"
+if [ "$main" = win32 ]; then
+  echo "== smoke test of the 64-bit build, which this machine can run too"
+  e2e win64 "$root/build/wine-win64" -R '^e2e_(smoke|kzub_matches_native)$'
+fi
 scripts/web-test.sh

@@ -1,15 +1,47 @@
 # Wine and Xvfb helpers for the run and test scripts; source it.
 #
-#   kz_wine_prefix DIR [desktop]  make (once) and select a 32-bit prefix
+#   kz_choose_build               win32 where this machine runs 32-bit programs,
+#                                 else win64 (sets KZ_BUILD and KZ_WHY)
+#   kz_use_build win32|win64      select that build's Wine loader ($KZ_WINE)
+#   kz_wine_prefix DIR [desktop]  make (once) and select a prefix
 #   kz_xvfb_start                 start a private 24-bit X server, set DISPLAY
 #   kz_wineserver_start           a persistent, warmed wine server
 #   kz_wine_stop                  end the wine server and the X server
+#
+# KZ_FORCE_WIN64=1 takes the 64-bit path on a machine that could run both.
 
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 KZ_XVFB_PID=""
+
+kz_use_build() {
+  case "$1" in
+    win32)
+      export WINEARCH=win32
+      unset WINELOADER
+      KZ_WINE=wine ;;
+    win64)
+      # Debian's wine wrapper takes the 32-bit loader whenever it is
+      # installed, so the 64-bit one is called by name.
+      export WINEARCH=win64
+      export WINELOADER=/usr/lib/wine/wine64
+      KZ_WINE=$WINELOADER ;;
+  esac
+}
+
+# The one place that decides whether this machine runs 32-bit programs: a
+# kernel without 32-bit emulation cannot start Wine's 32-bit loader.
+kz_choose_build() {
+  if [ -n "${KZ_FORCE_WIN64:-}" ]; then
+    KZ_BUILD=win64 KZ_WHY="KZ_FORCE_WIN64 is set"
+  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    KZ_BUILD=win32 KZ_WHY="this machine runs 32-bit programs"
+  else
+    KZ_BUILD=win64 KZ_WHY="this machine runs no 32-bit programs (the 32-bit Wine loader does not start)"
+  fi
+  kz_use_build "$KZ_BUILD"
+}
 
 kz_wine_prefix() {
   local dir="$1" desktop="${2:-}"
@@ -17,14 +49,14 @@ kz_wine_prefix() {
   if [ -f "$dir/system.reg" ]; then return 0; fi
   echo "wine: creating prefix $dir"
   mkdir -p "$dir"
-  wineboot -i >/dev/null 2>&1 || true
+  "$KZ_WINE" wineboot -i >/dev/null 2>&1 || true
   # A crash ends the program instead of waiting behind an invisible dialog.
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  "$KZ_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   if [ -n "$desktop" ]; then
     # A virtual desktop: Wine draws caption and menu bar itself, so screen
     # shots are true, and closing a window does not wait.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$KZ_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$KZ_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   fi
   mkdir -p "$dir/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/*.ttf "$dir/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -49,7 +81,7 @@ kz_xvfb_start() {
 
 kz_wineserver_start() {
   wineserver -p || true  # one may already run for this prefix
-  wine cmd /c exit >/dev/null 2>&1 || true
+  "$KZ_WINE" cmd /c exit >/dev/null 2>&1 || true
 }
 
 kz_wine_stop() {

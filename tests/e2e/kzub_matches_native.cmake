@@ -1,5 +1,5 @@
 # kzub.exe under Wine prints the very lines of the native kzub:
-#   cmake -DNATIVE=kzub -DWINDOWS=kzub.exe -P kzub_matches_native.cmake
+#   cmake -DNATIVE=kzub -DWINDOWS=kzub.exe -DWINE=wine -P kzub_matches_native.cmake
 if(NOT EXISTS "${NATIVE}")
   message(FATAL_ERROR "no native kzub at ${NATIVE}")
 endif()
@@ -14,7 +14,7 @@ set(failed 0)
 foreach(case ${cases})
   separate_arguments(args UNIX_COMMAND "${case}")
   execute_process(COMMAND "${NATIVE}" ${args} OUTPUT_VARIABLE native RESULT_VARIABLE native_rc)
-  execute_process(COMMAND wine "${WINDOWS}" ${args} OUTPUT_VARIABLE windows RESULT_VARIABLE windows_rc
+  execute_process(COMMAND ${WINE} "${WINDOWS}" ${args} OUTPUT_VARIABLE windows RESULT_VARIABLE windows_rc
                   ERROR_QUIET)
   string(REPLACE ";" " " shown "${args}")
   if(NOT native_rc EQUAL 0 OR NOT windows_rc EQUAL 0)

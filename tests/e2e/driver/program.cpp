@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <tlhelp32.h>
+
 #include "../probe/menu_probe.h"
 
 namespace kze {
@@ -220,6 +222,24 @@ HWND Program::WaitDialog(const std::string& title, DWORD timeoutMs) {
 
 // ---- the menu probe ----
 
+namespace {
+
+HMODULE RemoteModule(DWORD processId, const char* name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) return nullptr;
+  MODULEENTRY32 entry;
+  entry.dwSize = sizeof entry;
+  HMODULE found = nullptr;
+  for (BOOL more = Module32First(snapshot, &entry); more && !found;
+       more = Module32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szModule, name) == 0) found = reinterpret_cast<HMODULE>(entry.modBaseAddr);
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+}  // namespace
+
 void Program::InjectProbe() {
   if (remoteProbe_) return;
   std::string path = WindowsPath(options().probe);
@@ -239,12 +259,14 @@ void Program::InjectProbe() {
       CreateRemoteThread(info_.hProcess, nullptr, 0, loadLibrary, remotePath, 0, nullptr);
   if (!thread) Fatal(Format("CreateRemoteThread(LoadLibraryA) failed (error %lu)", GetLastError()));
   WaitForSingleObject(thread, 10000);
-  DWORD base = 0;
-  GetExitCodeThread(thread, &base);
+  DWORD loaded = 0;
+  GetExitCodeThread(thread, &loaded);
   CloseHandle(thread);
   VirtualFreeEx(info_.hProcess, remotePath, 0, MEM_RELEASE);
-  if (!base) Fatal("the program could not load the probe");
-  remoteProbe_ = reinterpret_cast<HMODULE>(static_cast<DWORD_PTR>(base));
+  // The thread's exit code is only 32 bits wide, too narrow for a 64-bit
+  // module base: take the base from the program's module list instead.
+  remoteProbe_ = loaded ? RemoteModule(info_.dwProcessId, "kzprobe.dll") : nullptr;
+  if (!remoteProbe_) Fatal("the program could not load the probe");
   size_t block = std::max(sizeof(kzprobe::MenuQuery), sizeof(kzprobe::MenuDump));
   remoteBlock_ =
       VirtualAllocEx(info_.hProcess, nullptr, block, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);

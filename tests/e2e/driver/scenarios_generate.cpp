@@ -96,36 +96,43 @@ KZE_SCENARIO(generate) {
     // second and a style and role for which the two spellings differ.
     const int combos[][2] = {{1, 1}, {2, 0}, {2, 1}, {4, 0}, {4, 1}, {5, 0}};
     Program program;
-    unsigned now = ClockSeconds();
-    unsigned target = 0;
-    Settings chosen;
-    for (const auto& combo : combos) {
-      Settings american{combo[0], combo[1], 1, {47, 47, 47}};
-      Settings european = american;
-      european.spelling = 0;
-      std::vector<std::string> a = ExpectedLines(american, now + 2, now + 40);
-      std::vector<std::string> e = ExpectedLines(european, now + 2, now + 40);
-      for (size_t i = 0; i < a.size() && i < e.size(); ++i) {
-        unsigned second = now + 2 + static_cast<unsigned>(i);
-        if (a[i] != e[i] && (!target || second < target)) {
-          target = second;
-          chosen = european;
+    // Under load the search may outlast its lead, or the press slip into
+    // the next second: then search again from the new time.
+    for (int attempt = 1;; ++attempt) {
+      unsigned now = ClockSeconds();
+      unsigned target = 0;
+      Settings chosen;
+      for (const auto& combo : combos) {
+        Settings american{combo[0], combo[1], 1, {47, 47, 47}};
+        Settings european = american;
+        european.spelling = 0;
+        std::vector<std::string> a = ExpectedLines(american, now + 3, now + 40);
+        std::vector<std::string> e = ExpectedLines(european, now + 3, now + 40);
+        for (size_t i = 0; i < a.size() && i < e.size(); ++i) {
+          unsigned second = now + 3 + static_cast<unsigned>(i);
+          if (a[i] != e[i] && (!target || second < target)) {
+            target = second;
+            chosen = european;
+          }
         }
       }
-    }
-    if (!target) Fatal("kzub found no second in the next 40 where the spellings differ");
-    ChooseThroughMenus(program, chosen);
-    Settings seen = ReadSettings(program);
-    Expect(seen.spelling == 0, "the View menu does not show European");
-    while (ClockSeconds() < target) SleepMs(5);
-    Generated g = Generate(program);
-    unsigned at = ExpectComposed(g, chosen, "European");
-    Settings american = chosen;
-    american.spelling = 1;
-    if (at) {
-      std::string asAmerican = ExpectedLines(american, at, at).at(0);
-      Expect(asAmerican != g.mark + " " + g.comment,
-             Format("the comment of second %u is the same in both spellings", at));
+      if (!target) Fatal("kzub found no second in the next 40 where the spellings differ");
+      ChooseThroughMenus(program, chosen);
+      Settings seen = ReadSettings(program);
+      Expect(seen.spelling == 0, "the View menu does not show European");
+      if (ClockSeconds() >= target && attempt < 3) continue;
+      while (ClockSeconds() < target) SleepMs(5);
+      Generated g = Generate(program);
+      unsigned at = ExpectComposed(g, chosen, "European");
+      if (at != target && attempt < 3) continue;
+      Settings american = chosen;
+      american.spelling = 1;
+      if (at) {
+        std::string asAmerican = ExpectedLines(american, at, at).at(0);
+        Expect(asAmerican != g.mark + " " + g.comment,
+               Format("the comment of second %u is the same in both spellings", at));
+      }
+      break;
     }
   });
 
