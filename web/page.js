@@ -78,17 +78,18 @@
     const top = e.altKey && !e.ctrlKey && document.querySelector(`#menubar [accesskey="${e.key.toLowerCase()}"]`);
     if (top) { top.focus(); e.preventDefault(); }
   });
-  // Ctrl+R is Edit > Random, except in the comment box, as in the window.
+  // Ctrl shortcuts (Ctrl+R: Edit > Random) work as their menu items, except
+  // in the comment box, as in the window.
   document.addEventListener('keydown', (e) => {
-    if (!e.ctrlKey || e.key.toUpperCase() !== 'R') return;
+    const item = e.ctrlKey && !e.altKey && document.querySelector(`[data-ctrl="${e.key.toUpperCase()}"]`);
+    if (!item) return;
     e.preventDefault();
-    const item = document.querySelector('[data-ctrl="R"]');
-    if (document.activeElement !== $('comment') && item) item.click();
+    if (document.activeElement !== $('comment')) item.click();
   });
 
   // Knob drags, by mouse or touch, in raster pixels.
   const pointer = (kind) => (e) => {
-    if (flashing) return;
+    if (flashing || (kind !== 1 && e.button !== 0)) return;  // presses: the main button only
     const r = $('panel').getBoundingClientRect();
     _kz_pointer(kind, Math.floor((e.clientX - r.left) * _kz_width() / r.width),
                 Math.floor((e.clientY - r.top) * _kz_height() / r.height));
