@@ -88,7 +88,7 @@ const checks = {
       .concat([ID.IDC_BEGINNING_BOX, ID.IDC_MIDDLE_BOX, ID.IDC_END_BOX]);
     const clicks = [], seen = [];
     for (let i = 0, r = seed; i < 40; ++i) {
-      r = (r * 1103515245 + 12345) % 2147483648;
+      r = (r * 48271) % 2147483647;
       clicks.push(ids[r % ids.length]);
       await command(clicks[i]);
       seen.push(await greyed());
@@ -106,7 +106,8 @@ const checks = {
     const clipboard = await js('navigator.clipboard.readText()');
     const kzub = execFileSync(`${native}/tools/kzub/kzub`, ['--mark', '--seed', second, '--style', style,
       '--spelling', spelling, '--role', role, '--knobs', [knobs, knobs, knobs].join()], { encoding: 'utf8' });
-    return [`${mark} ${comment}\n${clipboard}`, `${kzub.trim()}\n${kzub.trim().slice(4)}`];
+    const line = kzub.replace(/\n$/, ''), cut = line.indexOf(' ');  // the mark, a space, the comment
+    return [[mark, comment, clipboard], [line.slice(0, cut), line.slice(cut + 1), line.slice(cut + 1)]];
   },
   // Drags knob `knob` from the top row to page row `to`; off the track
   // (and off the canvas) the knob stays where it was.
