@@ -34,7 +34,8 @@ TEST(KzubOptions, DefaultsAreClassicSellerAmericanAllKnobsAtTheTop) {
   EXPECT_FALSE(p.options.frozen[0] || p.options.frozen[1] || p.options.frozen[2]);
   EXPECT_EQ(p.options.count, 1u);
   EXPECT_FALSE(p.options.seedGiven);
-  EXPECT_FALSE(p.options.mark);
+  EXPECT_FALSE(p.options.mark || p.options.unique || p.options.json);
+  EXPECT_EQ(p.options.maxLength, 0);
 }
 
 TEST(KzubOptions, EachOptionSetsItsSetting) {
@@ -60,6 +61,8 @@ TEST(KzubOptions, EachOptionSetsItsSetting) {
       {{"--seed", "0"}, [](const KzubOptions& o) { return o.seedGiven && o.seed == 0u; }},
       {{"--seed", "4294967295"}, [](const KzubOptions& o) { return o.seed == 4294967295u; }},
       {{"--mark"}, [](const KzubOptions& o) { return o.mark; }},
+      {{"--max-length", "127", "--unique", "--json"},
+       [](const KzubOptions& o) { return o.maxLength == 127 && o.unique && o.json; }},
       {{"--style", "flat", "--style", "chatty"}, [](const KzubOptions& o) { return o.style == 4; }},
   };
   for (const Case& k : cases) {
@@ -96,6 +99,9 @@ TEST(KzubOptions, BadInputIsNamedWithWhatIsAccepted) {
       {{"--count", "1000001"}, "'1000001'", "1 to 1000000"},
       {{"--count", "+5"}, "'+5'", "1 to 1000000"},
       {{"--count", "5x"}, "'5x'", "1 to 1000000"},
+      {{"--max-length", "0"}, "'0'", "1 to 127"},
+      {{"--max-length", "128"}, "'128'", "1 to 127"},
+      {{"--max-length", "x"}, "'x'", "1 to 127"},
       {{"--seed", "4294967296"}, "'4294967296'", "0 to 4294967295"},
       {{"--seed", "-1"}, "'-1'", "0 to 4294967295"},
       {{"--seed", "1.5"}, "'1.5'", "0 to 4294967295"},
