@@ -1,5 +1,6 @@
 # The two commands: `make run` starts Kudomat Zub, `make test` runs every test.
-.PHONY: run test bench screenshot clean install uninstall dist
+# `make web` builds the web page into build/web, `make serve` serves it.
+.PHONY: run test bench screenshot clean install uninstall dist web serve
 
 # Where `make install` puts kzub and its man page; DESTDIR is put in front.
 PREFIX ?= /usr/local
@@ -11,6 +12,12 @@ run:
 
 test:
 	@scripts/test.sh
+
+web:
+	@scripts/deps.sh web && scripts/build.sh web
+
+serve:
+	@scripts/serve.sh
 
 bench:
 	@scripts/deps.sh && scripts/build.sh native && build/native/bench/kz_bench

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "resources/resource_ids.h"
-#include "shell/command_table.h"
-#include "shell/menu_rules.h"
+#include "midend/command_table.h"
+#include "midend/menu_rules.h"
 
 namespace kz {
 namespace {

@@ -3,7 +3,7 @@
 // matching Freeze item while it is frozen; a section's Edit items while it
 // is frozen; and the All, Random and Enable/Freeze > All items follow the
 // section checkboxes.
-#include "shell/menu_rules.h"
+#include "midend/menu_rules.h"
 
 #include <initializer_list>
 

@@ -1,5 +1,5 @@
 // The command table of the main window.
-#include "shell/command_table.h"
+#include "midend/command_table.h"
 
 #include "panel/slider_record.h"
 #include "resources/resource_ids.h"
