@@ -208,12 +208,15 @@ KZE_SCENARIO(drag) {
 }
 
 KZE_SCENARIO(random_key) {
-  // Ctrl+R from the keyboard; returns false if the knobs did not move.
-  auto pressCtrlR = [](Program& program, unsigned* first, unsigned* last) {
+  // Ctrl+R from the keyboard; waits until every knob that should move has
+  // left the bottom (they move one after another).
+  auto pressCtrlR = [](Program& program, const bool moves[3], unsigned* first, unsigned* last) {
     *first = ClockSeconds();
     PressKeys({VK_CONTROL, 'R'});
-    Knobs k = WaitKnobs(program.window(), [](const Knobs& k) {
-      return k.Sound() && (k.section[0].y != 114 || k.section[1].y != 114 || k.section[2].y != 114);
+    Knobs k = WaitKnobs(program.window(), [moves](const Knobs& k) {
+      bool moved = k.Sound();
+      for (int i = 0; i < 3; ++i) moved = moved && (!moves[i] || k.section[i].y != 114);
+      return moved;
     }, 800);
     *last = ClockSeconds();
     return k;
@@ -242,7 +245,7 @@ KZE_SCENARIO(random_key) {
               Format("%p", static_cast<void*>(FocusOf(program.threadId()))) + ")");
       }
       unsigned first = 0, last = 0;
-      Knobs knobs = pressCtrlR(program, &first, &last);
+      Knobs knobs = pressCtrlR(program, row.moves, &first, &last);
       bool matched = false;
       for (unsigned t = first; t <= last && !matched; ++t) {
         int r[3];
