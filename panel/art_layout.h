@@ -140,6 +140,8 @@ constexpr int kFrameRight = 508;
 constexpr int kFrameTop = 42;
 constexpr int kFrameBottom = 122;
 constexpr int kInnerTracks[2] = {208, 408};
+// The tracks the knobs run on: the frame's left line and the inner tracks.
+constexpr int kTrackColumns[3] = {kFrameLeft, kInnerTracks[0], kInnerTracks[1]};
 constexpr int kInputRow = 82;
 constexpr int kInputFirstColumn = 44;
 // A record's horizontal connector starts at its knob's left edge and runs

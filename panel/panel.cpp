@@ -68,8 +68,10 @@ std::int32_t Panel::MoveKnob(std::int32_t index, std::int32_t row) {
   for (int column = r.x; column < r.x + ConnectorLength(i); ++column) {
     Pixel(column, oldCentre, kBackgroundColour);
   }
+  // The erased row crossed the first track, and the vertical connector
+  // pieces on the tracks may move: every track is drawn afresh.
   for (int y = kFrameTop; y <= kFrameBottom; ++y) {
-    for (int column : kInnerTracks) Pixel(column, y, kFrameColour);
+    for (int column : kTrackColumns) Pixel(column, y, kFrameColour);
   }
 
   if (kTopRow <= row && row <= kBottomRow) r.y = row - 4;
