@@ -86,9 +86,12 @@ struct IconFile {
   int size;  // square, in pixels
 };
 
+constexpr int kLargeIconSize = 32;
+constexpr int kSmallIconSize = 16;
+
 constexpr IconFile kIconFiles[] = {
-    {kLargeIcon, "app32.ico", 32},
-    {kSmallIcon, "app16.ico", 16},
+    {kLargeIcon, "app32.ico", kLargeIconSize},
+    {kSmallIcon, "app16.ico", kSmallIconSize},
 };
 
 // A horizontal area of a strip bitmap: first column and width. Every strip

@@ -75,7 +75,9 @@ void RegisterAppClass(HINSTANCE instance) {
   wc.lpfnWndProc = AppWndProc;
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
-  wc.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP_SMALL));
+  // Loaded at its own size: LoadIconA would stretch it to the large size.
+  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_SMALL), IMAGE_ICON,
+                                             kSmallIconSize, kSmallIconSize, LR_DEFAULTCOLOR));
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = CreateSolidBrush(kBackgroundColour);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
