@@ -26,14 +26,12 @@ constexpr SectionCode kSectionCodes[] = {
 }  // namespace
 
 Panel::Panel() {
-  sliders.clear();
   dragIndex = -1;
   spelling = 1;
   role = 1;
   for (int i = 0; i < kSectionCount; ++i) initialSliders[i] = kInitialSliders[i];
-  sliders.reserve(kSectionCount);
   for (scanIndex = 0; scanIndex < kSectionCount; ++scanIndex) {
-    sliders.push_back(initialSliders[scanIndex]);
+    sliders[scanIndex] = initialSliders[scanIndex];
   }
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "panel/slider_record.h"
 #include "panel/surface.h"
@@ -77,7 +76,7 @@ class Panel {
   Surface* dc = nullptr;              // the main window's surface; null: nothing is drawn
   BitmapSource* instance = nullptr;   // where the bitmaps come from
   CheckboxWindow* window = nullptr;   // holds the checkboxes 400, 401, 402
-  std::vector<SliderRecord> sliders;  // exactly three, index = Section
+  SliderRecord sliders[kSectionCount] = {};  // index = Section; set at construction
   std::int32_t dragIndex = 0;         // record being dragged, or -1
   std::int32_t spelling = 0;          // 1 American, 0 European
   std::int32_t role = 0;              // 0 As Buyer, 1 As Seller
