@@ -74,7 +74,6 @@ class Panel {
   // --- State -------------------------------------------------------------
 
   Surface* dc = nullptr;              // the main window's surface; null: nothing is drawn
-  BitmapSource* instance = nullptr;   // where the bitmaps come from
   CheckboxWindow* window = nullptr;   // holds the checkboxes 400, 401, 402
   SliderRecord sliders[kSectionCount] = {};  // index = Section; set at construction
   std::int32_t dragIndex = 0;         // record being dragged, or -1

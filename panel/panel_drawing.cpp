@@ -116,8 +116,7 @@ std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX
                                std::int32_t srcY, std::int32_t width, std::int32_t height,
                                std::int32_t bitmapId, std::uint8_t masked) {
   if (dc == nullptr) return 0;
-  return dc->CopyBitmap(instance, x, y, srcX, srcY, width, height, bitmapId & 0xFFFF,
-                        masked != 0);
+  return dc->CopyBitmap(x, y, srcX, srcY, width, height, bitmapId & 0xFFFF, masked != 0);
 }
 
 void Panel::Wait80Milliseconds() {

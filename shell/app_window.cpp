@@ -21,6 +21,13 @@ constexpr int kWindowHeight = 270;
 char titleText[100];
 char className[100];
 
+// The seams the composer and the panel are given, for the whole run.
+ResourceStrings strings;
+ControlTexts texts;
+DialogCheckboxes checkboxes;
+GdiSurface surface;
+SystemTicks ticks;
+
 struct ChildControl {
   int id;
   const char* windowClass;
@@ -86,17 +93,15 @@ void RegisterAppClass(HINSTANCE instance) {
 }
 
 bool CreateAppWindow(HINSTANCE instance, int showState) {
-  static ResourceStrings strings(instance);
-  static ModuleBitmaps bitmaps(instance);
   appInstance = instance;
+  strings.module = instance;
   composer.instance = &strings;
-  panel.instance = &bitmaps;
 
   HWND window = CreateWindowExA(0, className, titleText, WS_OVERLAPPED | WS_SYSMENU, 0, 0,
                                 kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
   mainWindow = window;
-  static ControlTexts texts(window);
-  static DialogCheckboxes checkboxes(window);
+  texts.window = window;
+  checkboxes.window = window;
   composer.window = &texts;
   panel.window = &checkboxes;
   if (!window) return false;
@@ -106,9 +111,8 @@ bool CreateAppWindow(HINSTANCE instance, int showState) {
 }
 
 void AttachPanelSurface(HWND window) {
-  static GdiSurface surface;
-  static SystemTicks ticks;
   surface.dc = GetDC(window);  // held for the whole run
+  surface.module = appInstance;
   panel.dc = &surface;
   panel.ticks = &ticks;
 }

@@ -40,7 +40,6 @@ TEST(PanelModel, StartsWithThreeFrozenClassicSlidersAtTheTop) {
   EXPECT_EQ(panel.role, 1);
   EXPECT_EQ(panel.scanIndex, 3);
   EXPECT_EQ(panel.dc, nullptr);
-  EXPECT_EQ(panel.instance, nullptr);
   EXPECT_EQ(panel.window, nullptr);
 }
 

@@ -22,10 +22,9 @@ int main(int argc, char** argv) {
   const std::string art = argc > 8 ? argv[8] : KZ_SOURCE_DIR "/resources/art";
 
   kz::Raster raster;
-  kz::RasterSurface surface(raster);
   kz::BitmapFolder bitmaps(art);
+  kz::RasterSurface surface(raster, &bitmaps);
   kz::Panel panel;
-  panel.instance = &bitmaps;
   panel.dc = &surface;
   panel.SetStyle(settings[0]);
   panel.SetSpelling(settings[1]);
