@@ -81,7 +81,7 @@ class Panel {
   std::int32_t role = 0;              // 0 As Buyer, 1 As Seller
   std::int32_t scanIndex = 0;         // HitTest's loop index: record hit, or 3
   SliderRecord initialSliders[kSectionCount] = {};
-  TickCounter* ticks = nullptr;       // the flash's clock; null: the steady clock
+  TickCounter* ticks = nullptr;       // the flash's clock; null: the flash does not wait
 
  private:
   void Pixel(int x, int y, Colour colour);

@@ -3,20 +3,12 @@
 // pixel by pixel, the rest copied out of bitmaps loaded for each copy.
 #include "panel/panel.h"
 
-#include <chrono>
-
 namespace kz {
 namespace {
 
 constexpr std::uint32_t kFlashStepMilliseconds = 80;
 
 }  // namespace
-
-std::uint32_t SteadyTicks::Ticks() {
-  const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
 
 void Panel::Pixel(int x, int y, Colour colour) {
   if (dc != nullptr) dc->PutPixel(x, y, colour);
@@ -120,10 +112,9 @@ std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX
 }
 
 void Panel::Wait80Milliseconds() {
-  SteadyTicks steady;
-  TickCounter& clock = ticks != nullptr ? *ticks : steady;
-  const std::uint32_t start = clock.Ticks();
-  while (clock.Ticks() - start < kFlashStepMilliseconds) {
+  if (ticks == nullptr) return;
+  const std::uint32_t start = ticks->Ticks();
+  while (ticks->Ticks() - start < kFlashStepMilliseconds) {
   }
 }
 

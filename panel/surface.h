@@ -48,10 +48,4 @@ class TickCounter {
   ~TickCounter() = default;
 };
 
-// The steady clock of the standard library, used when no counter is given.
-class SteadyTicks final : public TickCounter {
- public:
-  std::uint32_t Ticks() override;
-};
-
 }  // namespace kz
