@@ -107,6 +107,8 @@ void ChooseThroughMenus(Program& program, const Settings& s) {
   program.Command(s.spelling ? 32782 : 32783);
   program.Command(s.role ? 32804 : 32803);
   HWND w = program.window();
+  SetCursorPos(0, 0);  // a pointer left over the window would move a held knob
+  program.Sync();
   for (int i = 0; i < 3; ++i) {
     int row = s.rows[i];
     if (row == 47 || row == 82 || row == 118) {
