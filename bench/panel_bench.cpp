@@ -57,7 +57,7 @@ struct Setup {
 
 void BM_FullPaint(benchmark::State& state) {
   Setup s;
-  for (auto _ : state) s.panel.PaintPanel(1, 1, 1, 1, 1);
+  for (auto _ : state) s.panel.PaintPanel(kz::kWholePanel);
   s.Report(state);
 }
 BENCHMARK(BM_FullPaint);

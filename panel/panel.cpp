@@ -62,7 +62,7 @@ std::int32_t Panel::MoveKnob(std::int32_t index, std::int32_t row) {
   }
 
   SliderRecord& r = sliders[i];
-  const int oldCentre = r.y + 4;
+  const int oldCentre = KnobRow(r.y);
   for (int column = r.x; column < r.x + ConnectorLength(i); ++column) {
     Pixel(column, oldCentre, kBackgroundColour);
   }
@@ -72,9 +72,9 @@ std::int32_t Panel::MoveKnob(std::int32_t index, std::int32_t row) {
     for (int column : kTrackColumns) Pixel(column, y, kFrameColour);
   }
 
-  if (kTopRow <= row && row <= kBottomRow) r.y = row - 4;
+  if (kTopRow <= row && row <= kBottomRow) r.y = KnobTop(row);
   DrawConnectors(i);
-  PaintPanel(0, 0, 1, 0, 0);
+  PaintPanel(kKnobs);
   return 0;
 }
 
@@ -92,13 +92,13 @@ std::int32_t Panel::SetSectionState(std::int32_t code) {
 
 std::int32_t Panel::SetSpelling(std::int32_t value) {
   if (value == 0 || value == 1) spelling = value;
-  PaintPanel(0, 1, 0, 0, 0);
+  PaintPanel(kSpelling);
   return 0;
 }
 
 std::int32_t Panel::SetRole(std::int32_t value) {
   if (value == 0 || value == 1) role = value;
-  PaintPanel(1, 0, 0, 0, 0);
+  PaintPanel(kRole);
   return 0;
 }
 
@@ -111,7 +111,7 @@ std::int32_t Panel::SetStyle(std::int32_t style) {
     r.nameColumn = row.nameColumn;
     r.nameWidth = row.nameWidth;
   }
-  PaintPanel(0, 0, 1, 1, 0);
+  PaintPanel(kKnobs | kStyleName);
   return 0;
 }
 

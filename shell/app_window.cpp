@@ -64,7 +64,7 @@ void OnPaint(HWND window) {
   // it is not clipped to the region being repainted.
   PAINTSTRUCT ps;
   BeginPaint(window, &ps);
-  panel.PaintPanel(1, 1, 1, 1, 1);
+  panel.PaintPanel(kWholePanel);
   EndPaint(window, &ps);
 }
 

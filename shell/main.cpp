@@ -18,13 +18,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
 
   composer.LoadWordLists();
   composer.LoadSpellingPairs();
-  panel.SetStyle(DrawRandom() % 6);
+  panel.SetStyle(DrawRandom() % kStyleCount);
   panel.SetSpelling(1);  // American
   panel.SetRole(1);      // As Seller
-  panel.SetSectionState(3);  // all sections enabled
+  panel.SetSectionState(kEnableAllSections);
   ReseedFromClock();
   for (int s = 0; s < kSectionCount; ++s) panel.MoveKnob(s, kTopRow + DrawRandom() % kRandomRowSpan);
-  panel.PaintPanel(1, 1, 1, 1, 1);
+  panel.PaintPanel(kWholePanel);
 
   // Zeroed, so that a failing GetMessageA (-1) ends the program with code 0.
   MSG msg = {};

@@ -35,7 +35,7 @@ TEST(PanelDrawing, KnobsOnTheMiddleRowLeaveOneStraightConnector) {
   PanelOnRaster p;
   p.panel.SetStyle(4);
   p.PlaceKnobs(82, 82, 82);
-  p.panel.PaintPanel(1, 1, 1, 1, 1);
+  p.panel.PaintPanel(kWholePanel);
   for (int x = 44; x <= 507; ++x) {
     const Colour expected = UnderAKnob(p.panel, x, 82) ? kKnobColours[4] : kConnectorColour;
     EXPECT_EQ(p.raster.At(x, 82), expected) << x;
@@ -108,14 +108,14 @@ TEST(PanelDrawing, FrameIsElevenHundredAndTwentySixFrameColouredPixels) {
 
 TEST(PanelDrawing, PaintWithNoFlagDrawsNothing) {
   PanelOnRaster p;
-  p.panel.PaintPanel(0, 0, 0, 0, 0);
+  p.panel.PaintPanel(0);
   EXPECT_TRUE(p.recorder.calls.empty());
 }
 
 TEST(PanelDrawing, NothingIsDrawnWithoutASurface) {
   PanelOnRaster p;
   p.panel.dc = nullptr;
-  p.panel.PaintPanel(1, 1, 1, 1, 1);
+  p.panel.PaintPanel(kWholePanel);
   p.panel.MoveKnob(1, 100);
   p.panel.FlashKnobs();
   EXPECT_EQ(p.panel.DrawBitmap(0, 0, 0, 0, 8, 8, 102, 0), 0);
@@ -251,7 +251,7 @@ TEST(PanelDrawing, MovingAnyKnobLeavesThePanelAsAFreshPaintWould) {
         for (const int row : {47, 70, 82, 99, 118}) {
           PanelOnRaster moved;
           moved.PlaceKnobs(start[0], start[1], start[2]);
-          moved.panel.PaintPanel(1, 1, 1, 1, 1);
+          moved.panel.PaintPanel(kWholePanel);
           moved.panel.dragIndex = knob;
           moved.panel.MoveKnob(drag ? -1 : knob, row);
 
@@ -259,7 +259,7 @@ TEST(PanelDrawing, MovingAnyKnobLeavesThePanelAsAFreshPaintWould) {
           rows[knob] = row;
           PanelOnRaster fresh;
           fresh.PlaceKnobs(rows[0], rows[1], rows[2]);
-          fresh.panel.PaintPanel(1, 1, 1, 1, 1);
+          fresh.panel.PaintPanel(kWholePanel);
           for (int y = 0; y < fresh.raster.Height(); ++y) {
             for (int x = 0; x < fresh.raster.Width(); ++x) {
               ASSERT_EQ(moved.raster.At(x, y), fresh.raster.At(x, y))
@@ -286,7 +286,7 @@ TEST(PanelDrawing, FullPaintMakesFourteenCopiesAndSetsTheLinesPixelByPixel) {
   for (const Case& c : cases) {
     PanelOnRaster p;
     p.PlaceKnobs(c.c0, c.c1, c.c2);
-    p.panel.PaintPanel(1, 1, 1, 1, 1);
+    p.panel.PaintPanel(kWholePanel);
     EXPECT_EQ(p.recorder.Count(DrawCall::kCopy), 14);
     EXPECT_EQ(p.recorder.Count(DrawCall::kPixel), c.pixels);
   }

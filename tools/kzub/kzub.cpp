@@ -23,9 +23,6 @@
 namespace kz {
 namespace {
 
-// A knob's row is its centre, 4 pixels below the top edge that y holds.
-constexpr int kKnobCentreBelowTop = 4;
-
 // The second the next comment is composed in.
 std::uint32_t currentSecond = 0;
 std::uint32_t ToolClock() { return currentSecond; }
@@ -82,7 +79,7 @@ int Run(const KzubOptions& options) {
   for (int s = 0; s < kSectionCount; ++s) {
     sliders[s] = kInitialSliders[s];
     sliders[s].style = options.style;
-    sliders[s].y = options.knobRows[s] - kKnobCentreBelowTop;
+    sliders[s].y = KnobTop(options.knobRows[s]);
     sliders[s].enabled = 1;
   }
 

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   panel.SetRole(settings[2]);
   panel.SetSectionState(3);
   for (int i = 0; i < kz::kSectionCount; ++i) panel.MoveKnob(i, settings[3 + i]);
-  panel.PaintPanel(1, 1, 1, 1, 1);
+  panel.PaintPanel(kz::kWholePanel);
 
   const std::vector<std::uint8_t> file = raster.EncodeBmp();
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
