@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "panel/styles.h"
 #include "resources/resource_ids.h"
 
 namespace kz {
@@ -28,7 +29,7 @@ constexpr Colour kBlack = Rgb(0, 0, 0);
 constexpr Colour kWhite = Rgb(255, 255, 255);
 
 // Knob colours by style, as the tiles bitmap holds them.
-constexpr Colour kKnobColours[6] = {
+constexpr Colour kKnobColours[kStyleCount] = {
     Rgb(0, 0, 255),   Rgb(255, 0, 255), Rgb(0, 255, 255),
     Rgb(0, 255, 0),   Rgb(255, 255, 0), Rgb(255, 0, 0),
 };
@@ -103,34 +104,21 @@ struct StripArea {
 
 constexpr int kStripHeight = 17;
 
-// Bitmap 101: the section labels and the two signs beside the first track.
+// The labels bitmap: the section labels and the two signs beside the first track.
 constexpr StripArea kBeginningLabel = {0, 60};
 constexpr StripArea kMiddleLabel = {60, 40};
 constexpr StripArea kEndLabel = {100, 30};
 constexpr StripArea kPlusSign = {130, 10};
 constexpr StripArea kMinusSign = {140, 10};
 
-// Bitmaps 106 and 107: value 0 on the left half, value 1 on the right.
+// The spelling and role bitmaps: value 0 on the left half, value 1 on the right.
 constexpr int kChoiceWidth = 60;
 
-// One row of the style table: what SetStyle writes into every record.
-struct StyleRow {
-  const char* name;  // the Insert menu caption and the lettering in bitmap 105
-  std::int32_t knobColumn;
-  std::int32_t nameColumn;
-  std::int32_t nameWidth;
-};
-
-constexpr int kStyleCount = 6;
-constexpr StyleRow kStyleTable[kStyleCount] = {
-    {"Classic", 0, 0, 70},   {"Emotive", 8, 71, 44}, {"Exhuberant", 16, 115, 65},
-    {"Flat", 24, 180, 20},   {"Chatty", 32, 201, 39}, {"Concise", 40, 240, 50},
-};
-
-// Bitmap 105 beyond the names: plain background, copied to clear the name.
+// The style-names bitmap beyond the names: plain background, copied to clear
+// the name.
 constexpr StripArea kBlankName = {290, 70};
 
-// Bitmap 102: 8 x 8 tiles; row 0 the knobs and the blank track tile, row 1
+// The tiles bitmap: 8 x 8 tiles; row 0 the knobs and the blank track tile, row 1
 // the lighter knobs and the white flash tile.
 constexpr int kTileSize = 8;
 constexpr int kTrackTileColumn = 48;
@@ -162,7 +150,7 @@ struct Placement {
   int y;
 };
 
-// The five labels from bitmap 101, in the order they are drawn.
+// The five labels from the labels bitmap, in the order they are drawn.
 constexpr Placement kLabelPlacements[5] = {
     {kBeginningLabel, 120, 23}, {kMiddleLabel, 220, 23}, {kEndLabel, 418, 23},
     {kPlusSign, 92, 35},        {kMinusSign, 92, 115},

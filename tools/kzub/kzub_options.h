@@ -8,6 +8,7 @@
 #include <string>
 
 #include "panel/slider_record.h"
+#include "panel/styles.h"
 
 namespace kz {
 
@@ -27,24 +28,45 @@ enum class KzubAction { kCompose, kHelp, kVersion, kBadInput };
 
 constexpr std::uint32_t kKzubMaxCount = 1000000;
 
+// Style `style`'s name as kzub takes it: the style table's, in lower case.
+inline std::string KzubStyleName(int style) {
+  std::string name = kStyleTable[style].name;
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return name;
+}
+
+// Every style name, separated by ", " and, before the last, by `last`.
+inline std::string KzubStyleNames(const char* last) {
+  std::string names;
+  for (int style = 0; style < kStyleCount; ++style) {
+    if (style > 0) names += style + 1 == kStyleCount ? last : ", ";
+    names += KzubStyleName(style);
+  }
+  return names;
+}
+
 inline const char* KzubUsage() {
-  return "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
-         "            [--freeze LIST] [--count N] [--seed SECONDS] [--mark] [--help] [--version]\n"
-         "Composes auction feedback comments, one per line, as the Kudomat Zub window does.\n"
-         "  --style NAME       classic, emotive, exhuberant, flat, chatty or concise"
-         " (default classic)\n"
-         "  --role NAME        buyer or seller (default seller)\n"
-         "  --spelling NAME    american or european (default american)\n"
-         "  --knobs R0,R1,R2   Beginning, Middle and End knob: top, middle, bottom or a row\n"
-         "                     from 47 to 118 (default top,top,top)\n"
-         "  --freeze LIST      sections (beginning, middle, end) frozen from the second\n"
-         "                     comment on, keeping the text of the first\n"
-         "  --count N          how many comments, 1 to 1000000 (default 1)\n"
-         "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295; comment i\n"
-         "                     uses SECONDS + i (default: the current time)\n"
-         "  --mark             start each line with the length mark (<80, =80, >80)\n"
-         "  --help             show this text\n"
-         "  --version          show the version\n";
+  static const std::string usage =
+      "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
+      "            [--freeze LIST] [--count N] [--seed SECONDS] [--mark] [--help] [--version]\n"
+      "Composes auction feedback comments, one per line, as the Kudomat Zub window does.\n"
+      "  --style NAME       " +
+      KzubStyleNames(" or ") + " (default " + KzubStyleName(KzubOptions().style) + ")\n" +
+      "  --role NAME        buyer or seller (default seller)\n"
+      "  --spelling NAME    american or european (default american)\n"
+      "  --knobs R0,R1,R2   Beginning, Middle and End knob: top, middle, bottom or a row\n"
+      "                     from 47 to 118 (default top,top,top)\n"
+      "  --freeze LIST      sections (beginning, middle, end) frozen from the second\n"
+      "                     comment on, keeping the text of the first\n"
+      "  --count N          how many comments, 1 to 1000000 (default 1)\n"
+      "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295; comment i\n"
+      "                     uses SECONDS + i (default: the current time)\n"
+      "  --mark             start each line with the length mark (<80, =80, >80)\n"
+      "  --help             show this text\n"
+      "  --version          show the version\n";
+  return usage.c_str();
 }
 
 namespace kzub_detail {
@@ -114,8 +136,6 @@ inline bool ParseKnob(const std::string& text, int* row) {
   return true;
 }
 
-inline const char* const kStyleNames[] = {"classic", "emotive", "exhuberant",
-                                          "flat",    "chatty",  "concise"};
 inline const char* const kRoleNames[] = {"buyer", "seller"};
 inline const char* const kSpellingNames[] = {"european", "american"};  // by flag value
 inline const char* const kSectionNames[] = {"beginning", "middle", "end"};
@@ -156,10 +176,12 @@ inline KzubAction ParseKzubOptions(int argc, const char* const* argv, KzubOption
     const std::string value = argv[++i];
 
     if (option == "--style") {
-      const int style = FindName(value.c_str(), kStyleNames);
+      int style = -1;
+      for (int s = 0; s < kStyleCount; ++s) {
+        if (SameName(value.c_str(), kStyleTable[s].name)) style = s;
+      }
       if (style < 0) {
-        return bad("unknown style " + Quoted(value) +
-                   ": accepted are classic, emotive, exhuberant, flat, chatty, concise");
+        return bad("unknown style " + Quoted(value) + ": accepted are " + KzubStyleNames(", "));
       }
       parsed.style = style;
     } else if (option == "--role") {
