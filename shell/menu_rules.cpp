@@ -89,13 +89,16 @@ static_assert(kStyleCount + kCheckboxChanges <= MenuChanges::kCapacity,
 
 }  // namespace
 
-const int kInitiallyGreyed[kInitiallyGreyedCount] = {IDM_AMERICAN,         IDM_AS_SELLER,     IDM_ENABLE_BEGINNING,
-                                 IDM_ENABLE_MIDDLE,    IDM_ENABLE_END,    IDM_ENABLE_ALL};
+const int kInitiallyGreyed[kInitiallyGreyedCount] = {IDM_AMERICAN,         IDM_AS_SELLER,
+                                                     IDM_ENABLE_BEGINNING, IDM_ENABLE_MIDDLE,
+                                                     IDM_ENABLE_END,       IDM_ENABLE_ALL};
 
 MenuChanges MenuRuleChanges(int commandId, bool flag, const bool sectionChecked[3]) {
   MenuChanges changes;
   if (StyleOfCommand(commandId) >= 0) {
-    for (const StyleRow& style : kStyleTable) changes.Add(style.commandId, style.commandId == commandId);
+    for (const StyleRow& style : kStyleTable) {
+      changes.Add(style.commandId, style.commandId == commandId);
+    }
   }
   for (const MenuRule& rule : kMenuRules) {
     if (rule.commandId == commandId && Applies(rule.when, flag)) {
