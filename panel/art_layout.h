@@ -30,8 +30,10 @@ constexpr Colour kWhite = Rgb(255, 255, 255);
 
 // Knob colours by style, as the tiles bitmap holds them.
 constexpr Colour kKnobColours[kStyleCount] = {
-    Rgb(0, 0, 255),   Rgb(255, 0, 255), Rgb(0, 255, 255),
-    Rgb(0, 255, 0),   Rgb(255, 255, 0), Rgb(255, 0, 0),
+#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
+  Rgb(red, green, blue),
+#include "resources/styles.def"
+#undef KZ_STYLE
 };
 
 // Bitmap resource ids. A masked picture's mask has the picture's id + 1.

@@ -23,6 +23,12 @@ constexpr SectionCode kSectionCodes[] = {
     {{false, false, true}, false}, {{true, true, true}, false},
 };
 
+// Each knob starts centred on its track.
+static_assert(kInitialSliders[0].x + kTileSize / 2 == kTrackColumns[0] &&
+                  kInitialSliders[1].x + kTileSize / 2 == kTrackColumns[1] &&
+                  kInitialSliders[2].x + kTileSize / 2 == kTrackColumns[2],
+              "knobs centred on their tracks");
+
 }  // namespace
 
 Panel::Panel() {

@@ -19,7 +19,7 @@ const CommandEntry kCommands[] = {
     {IDC_END_BOX, A::SectionBox, 2, 0, {}},
     {IDM_HELP, A::Dialog, IDD_HELP, 0, {}},
     {IDM_ABOUT, A::Dialog, IDD_ABOUT, 0, {}},
-#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth) \
+#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
   {command, A::Style, StyleOfCommand(command), 0, {{command, true}}},
 #include "resources/styles.def"
 #undef KZ_STYLE
