@@ -49,6 +49,10 @@ enum BitmapId : int {
   kCreatureMaskBitmap = IDB_CREATURE_MASK,
 };
 
+// The copies of a masked picture load its mask by the next id.
+static_assert(kCloudsMaskBitmap == kCloudsBitmap + 1 && kCreatureMaskBitmap == kCreatureBitmap + 1,
+              "a mask's id follows its picture's");
+
 // Icon resource ids (the window class's large and small icon).
 constexpr int kLargeIcon = IDI_APP;
 constexpr int kSmallIcon = IDI_APP_SMALL;

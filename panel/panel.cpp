@@ -23,6 +23,9 @@ constexpr SectionCode kSectionCodes[] = {
     {{false, false, true}, false}, {{true, true, true}, false},
 };
 
+static_assert(sizeof kSectionCodes / sizeof kSectionCodes[0] == kFreezeAllSections + 1,
+              "one entry per section state code");
+
 // Each knob starts centred on its track.
 static_assert(kInitialSliders[0].x + kTileSize / 2 == kTrackColumns[0] &&
                   kInitialSliders[1].x + kTileSize / 2 == kTrackColumns[1] &&

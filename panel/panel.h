@@ -89,15 +89,15 @@ class Panel {
 
   // --- State -------------------------------------------------------------
 
-  Surface* dc = nullptr;              // the main window's surface; null: nothing is drawn
-  CheckboxWindow* window = nullptr;   // holds the section checkboxes
+  Surface* dc = nullptr;                     // the main window's surface; null: nothing drawn
+  CheckboxWindow* window = nullptr;          // holds the section checkboxes
   SliderRecord sliders[kSectionCount] = {};  // index = Section; set at construction
-  std::int32_t dragIndex = 0;         // record being dragged, or -1
-  std::int32_t spelling = 0;          // 1 American, 0 European
-  std::int32_t role = 0;              // 0 As Buyer, 1 As Seller
-  std::int32_t scanIndex = 0;         // HitTest's loop index: record hit, or 3
+  std::int32_t dragIndex = 0;                // record being dragged, or -1
+  std::int32_t spelling = 0;                 // 1 American, 0 European
+  std::int32_t role = 0;                     // 0 As Buyer, 1 As Seller
+  std::int32_t scanIndex = 0;                // HitTest's loop index: record hit, or 3
   SliderRecord initialSliders[kSectionCount] = {};
-  TickCounter* ticks = nullptr;       // the flash's clock; null: the flash does not wait
+  TickCounter* ticks = nullptr;  // the flash's clock; null: the flash does not wait
 
  private:
   void Pixel(int x, int y, Colour colour);
