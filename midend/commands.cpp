@@ -5,6 +5,7 @@
 #include "compose/random.h"
 #include "midend/command_table.h"
 #include "midend/menu_rules.h"
+#include "panel/styles.h"
 
 namespace kz {
 namespace {
@@ -96,13 +97,13 @@ bool RunCommand(int id, Panel& panel, Composer& composer, CommandHost& host) {
 void StartPanel(Panel& panel, Composer& composer) {
   composer.LoadWordLists();
   composer.LoadSpellingPairs();
-  panel.SetStyle(DrawRandom() % 6);
+  panel.SetStyle(DrawRandom() % kStyleCount);
   panel.SetSpelling(1);  // American
   panel.SetRole(1);      // As Seller
-  panel.SetSectionState(3);  // all sections enabled
+  panel.SetSectionState(kEnableAllSections);
   ReseedFromClock();
   for (int s = 0; s < kSectionCount; ++s) panel.MoveKnob(s, kTopRow + DrawRandom() % kRandomRowSpan);
-  panel.PaintPanel(1, 1, 1, 1, 1);
+  panel.PaintPanel(kWholePanel);
 }
 
 }  // namespace kz

@@ -18,7 +18,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
 
   StartPanel(panel, composer);
 
-  MSG msg;
+  // Zeroed, so that a failing GetMessageA (-1) ends the program with code 0.
+  MSG msg = {};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     // Translated for the message's own window: Ctrl+R reaches the main
     // window only while it has the focus itself.

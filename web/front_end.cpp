@@ -76,8 +76,8 @@ const StoredStrings strings;
 PageTexts texts;
 PageCheckboxes checkboxes;
 PageHost host;
-RasterSurface surface(raster);
 BitmapFolder bitmaps("/art");
+RasterSurface surface(raster, &bitmaps);
 FrameTicks ticks;
 std::vector<std::uint8_t> rgba;  // what the canvas shows, 4 bytes a pixel
 
@@ -92,7 +92,6 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void kz_start() {
   composer.instance = &strings;
   composer.window = &texts;
-  panel.instance = &bitmaps;
   panel.window = &checkboxes;
   panel.dc = &surface;
   panel.ticks = &ticks;
@@ -121,7 +120,7 @@ EMSCRIPTEN_KEEPALIVE void kz_pointer(int kind, int x, int y) {
 
 // The whole panel painted afresh, as the window does when it is uncovered
 // or resized.
-EMSCRIPTEN_KEEPALIVE void kz_paint() { panel.PaintPanel(1, 1, 1, 1, 1); }
+EMSCRIPTEN_KEEPALIVE void kz_paint() { panel.PaintPanel(kWholePanel); }
 
 // Flash frame `k`, or the raster as it is now for any other k, as RGBA.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* kz_pixels(int k) {

@@ -9,7 +9,18 @@ import sys
 
 rc, ids_h, template, out = sys.argv[1:5]
 ids = dict(re.findall(r'#define (\w+) (\d+)', open(ids_h).read()))
-lines = open(rc).read().splitlines()
+def expand(text):
+    """The script's lines with the Insert menu's style list written out, as
+    the resource compiler's preprocessor writes it."""
+    styles = open(rc.rsplit('/', 1)[0] + '/styles.def').read()
+    items = [f'        MENUITEM "{name}", {command}' for command, name in
+             re.findall(r'^KZ_STYLE\((\w+), "([^"]*)"', styles, re.M)]
+    text = re.sub(r'#define KZ_STYLE\(.*?\n.*?\n#include "styles.def"\n#undef KZ_STYLE',
+                  '\n'.join(items), text, flags=re.S)
+    return text.splitlines()
+
+
+lines = expand(open(rc).read())
 # Commands with a Ctrl shortcut, and its key.
 ctrl = {m.group(2): m.group(1) for m in
         (re.match(r'\s*"(.)", (\w+), VIRTKEY, CONTROL', l) for l in lines) if m}

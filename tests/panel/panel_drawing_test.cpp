@@ -35,7 +35,7 @@ TEST(PanelDrawing, KnobsOnTheMiddleRowLeaveOneStraightConnector) {
   PanelOnRaster p;
   p.panel.SetStyle(4);
   p.PlaceKnobs(82, 82, 82);
-  p.panel.PaintPanel(1, 1, 1, 1, 1);
+  p.panel.PaintPanel(kWholePanel);
   for (int x = 44; x <= 507; ++x) {
     const Colour expected = UnderAKnob(p.panel, x, 82) ? kKnobColours[4] : kConnectorColour;
     EXPECT_EQ(p.raster.At(x, 82), expected) << x;
@@ -108,14 +108,14 @@ TEST(PanelDrawing, FrameIsElevenHundredAndTwentySixFrameColouredPixels) {
 
 TEST(PanelDrawing, PaintWithNoFlagDrawsNothing) {
   PanelOnRaster p;
-  p.panel.PaintPanel(0, 0, 0, 0, 0);
+  p.panel.PaintPanel(0);
   EXPECT_TRUE(p.recorder.calls.empty());
 }
 
 TEST(PanelDrawing, NothingIsDrawnWithoutASurface) {
   PanelOnRaster p;
   p.panel.dc = nullptr;
-  p.panel.PaintPanel(1, 1, 1, 1, 1);
+  p.panel.PaintPanel(kWholePanel);
   p.panel.MoveKnob(1, 100);
   p.panel.FlashKnobs();
   EXPECT_EQ(p.panel.DrawBitmap(0, 0, 0, 0, 8, 8, 102, 0), 0);
@@ -240,33 +240,34 @@ TEST(PanelDrawing, FlashWaitsAcrossTheTickCounterWrapping) {
   ExpectWaitedEightyBefore(p.clock, copies[0], 0);
 }
 
-TEST(PanelDrawing, MoveKnobLeavesThePanelAsAFreshPaintWould) {
-  // Moving knob 0 erases its connector row across the first track too, and
-  // nothing repaints that track's pixel there unless a line or a knob does.
-  struct Case {
-    int index, row;
-    bool hole;
-  } cases[] = {{1, 50, false}, {1, 118, false}, {2, 47, false}, {2, 100, false},
-               {0, 110, true}, {0, 70, true}, {0, 62, false}, {-1, 90, false}};
-  for (const Case& c : cases) {
-    const int start[3] = {64, 100, 70};
-    PanelOnRaster moved;
-    moved.PlaceKnobs(start[0], start[1], start[2]);
-    moved.panel.PaintPanel(1, 1, 1, 1, 1);
-    moved.panel.dragIndex = 2;
-    moved.panel.MoveKnob(c.index, c.row);
+TEST(PanelDrawing, MovingAnyKnobLeavesThePanelAsAFreshPaintWould) {
+  // Every knob, moved through the Edit menu (its whole track redrawn) and
+  // dragged (only its old tile redrawn), from rows above, on and below the
+  // input line to rows above, on and below it.
+  const int starts[][3] = {{50, 100, 70}, {82, 47, 118}, {110, 82, 60}};
+  for (const auto& start : starts) {
+    for (int knob = 0; knob < 3; ++knob) {
+      for (const bool drag : {false, true}) {
+        for (const int row : {47, 70, 82, 99, 118}) {
+          PanelOnRaster moved;
+          moved.PlaceKnobs(start[0], start[1], start[2]);
+          moved.panel.PaintPanel(kWholePanel);
+          moved.panel.dragIndex = knob;
+          moved.panel.MoveKnob(drag ? -1 : knob, row);
 
-    int rows[3] = {start[0], start[1], start[2]};
-    rows[c.index < 0 ? 2 : c.index] = c.row;
-    PanelOnRaster fresh;
-    fresh.PlaceKnobs(rows[0], rows[1], rows[2]);
-    fresh.panel.PaintPanel(1, 1, 1, 1, 1);
-    if (c.hole) fresh.raster.Set(108, start[0], kBackgroundColour);
-
-    for (int y = 0; y < fresh.raster.Height(); ++y) {
-      for (int x = 0; x < fresh.raster.Width(); ++x) {
-        ASSERT_EQ(moved.raster.At(x, y), fresh.raster.At(x, y))
-            << x << "," << y << " moving " << c.index << " to " << c.row;
+          int rows[3] = {start[0], start[1], start[2]};
+          rows[knob] = row;
+          PanelOnRaster fresh;
+          fresh.PlaceKnobs(rows[0], rows[1], rows[2]);
+          fresh.panel.PaintPanel(kWholePanel);
+          for (int y = 0; y < fresh.raster.Height(); ++y) {
+            for (int x = 0; x < fresh.raster.Width(); ++x) {
+              ASSERT_EQ(moved.raster.At(x, y), fresh.raster.At(x, y))
+                  << x << "," << y << (drag ? " dragging " : " moving ") << knob << " from "
+                  << start[knob] << " to " << row;
+            }
+          }
+        }
       }
     }
   }
@@ -285,7 +286,7 @@ TEST(PanelDrawing, FullPaintMakesFourteenCopiesAndSetsTheLinesPixelByPixel) {
   for (const Case& c : cases) {
     PanelOnRaster p;
     p.PlaceKnobs(c.c0, c.c1, c.c2);
-    p.panel.PaintPanel(1, 1, 1, 1, 1);
+    p.panel.PaintPanel(kWholePanel);
     EXPECT_EQ(p.recorder.Count(DrawCall::kCopy), 14);
     EXPECT_EQ(p.recorder.Count(DrawCall::kPixel), c.pixels);
   }

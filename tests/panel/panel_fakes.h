@@ -48,12 +48,12 @@ class RecordingSurface final : public Surface {
     calls.push_back({DrawCall::kPixel, x, y, colour, 0, 0, 0, 0, 0, false, Reads()});
     if (inner_ != nullptr) inner_->PutPixel(x, y, colour);
   }
-  int CopyBitmap(BitmapSource* source, int x, int y, int srcX, int srcY, int width, int height,
-                 int bitmapId, bool masked) override {
+  int CopyBitmap(int x, int y, int srcX, int srcY, int width, int height, int bitmapId,
+                 bool masked) override {
     calls.push_back(
         {DrawCall::kCopy, x, y, 0, srcX, srcY, width, height, bitmapId, masked, Reads()});
     return inner_ != nullptr
-               ? inner_->CopyBitmap(source, x, y, srcX, srcY, width, height, bitmapId, masked)
+               ? inner_->CopyBitmap(x, y, srcX, srcY, width, height, bitmapId, masked)
                : 1;
   }
 
@@ -91,9 +91,9 @@ class CheckboxesFake final : public CheckboxWindow {
 // A panel drawing on a fresh raster (background colour) through a recording
 // surface, with the committed bitmaps.
 struct PanelOnRaster {
-  PanelOnRaster() : raster(), surface(raster), recorder(&surface, &clock), bitmaps(ArtFolder()) {
+  PanelOnRaster()
+      : raster(), surface(raster, &bitmaps), recorder(&surface, &clock), bitmaps(ArtFolder()) {
     panel.dc = &recorder;
-    panel.instance = &bitmaps;
     panel.window = &checkboxes;
     panel.ticks = &clock;
   }

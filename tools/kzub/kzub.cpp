@@ -25,9 +25,6 @@
 namespace kz {
 namespace {
 
-// A knob's row is its centre, 4 pixels below the top edge that y holds.
-constexpr int kKnobCentreBelowTop = 4;
-
 // The second the next comment is composed in.
 std::uint32_t currentSecond = 0;
 std::uint32_t ToolClock() { return currentSecond; }
@@ -90,7 +87,7 @@ std::string GiveUpMessage(const KzubOptions& options, std::uint32_t from) {
   }
   return "kzub: no " + wanted + " in " + std::to_string(kKzubSkipLimit) +
          " seconds in a row from second " + std::to_string(from) + " (--style " +
-         kStyleNames[options.style] + " --role " + kRoleNames[options.role] + " --spelling " +
+         KzubStyleName(options.style) + " --role " + kRoleNames[options.role] + " --spelling " +
          kSpellingNames[options.spelling] + " --knobs " + std::to_string(options.knobRows[0]) +
          "," + std::to_string(options.knobRows[1]) + "," + std::to_string(options.knobRows[2]) +
          (frozen.empty() ? "" : " --freeze " + frozen) + ")" +
@@ -125,7 +122,7 @@ int Run(const KzubOptions& options) {
   for (int s = 0; s < kSectionCount; ++s) {
     sliders[s] = kInitialSliders[s];
     sliders[s].style = options.style;
-    sliders[s].y = options.knobRows[s] - kKnobCentreBelowTop;
+    sliders[s].y = KnobTop(options.knobRows[s]);
     sliders[s].enabled = 1;
   }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "panel/slider_record.h"
+#include "panel/styles.h"
 
 namespace kz {
 
@@ -33,34 +34,55 @@ constexpr int kKzubMaxLength = 127;  // the longest comment the composer can wri
 // Seconds in a row whose comments may all be skipped before kzub gives up.
 constexpr std::uint32_t kKzubSkipLimit = 100000;
 
+// Style `style`'s name as kzub takes it: the style table's, in lower case.
+inline std::string KzubStyleName(int style) {
+  std::string name = kStyleTable[style].name;
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return name;
+}
+
+// Every style name, separated by ", " and, before the last, by `last`.
+inline std::string KzubStyleNames(const char* last) {
+  std::string names;
+  for (int style = 0; style < kStyleCount; ++style) {
+    if (style > 0) names += style + 1 == kStyleCount ? last : ", ";
+    names += KzubStyleName(style);
+  }
+  return names;
+}
+
 inline const char* KzubUsage() {
-  return "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
-         "            [--freeze LIST] [--count N] [--seed SECONDS] [--max-length N]\n"
-         "            [--unique] [--mark] [--json] [--help] [--version]\n"
-         "Composes auction feedback comments, one per line, as the Kudomat Zub window does.\n"
-         "  --style NAME       classic, emotive, exhuberant, flat, chatty or concise"
-         " (default classic)\n"
-         "  --role NAME        buyer or seller (default seller)\n"
-         "  --spelling NAME    american or european (default american)\n"
-         "  --knobs R0,R1,R2   Beginning, Middle and End knob: top, middle, bottom or a row\n"
-         "                     from 47 to 118 (default top,top,top)\n"
-         "  --freeze LIST      sections (beginning, middle, end) frozen after the first\n"
-         "                     comment printed, keeping its text\n"
-         "  --count N          how many comments, 1 to 1000000 (default 1)\n"
-         "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295\n"
-         "                     (default: the current time); the next use the seconds after\n"
-         "  --max-length N     print only comments of at most N characters, 1 to 127; a\n"
-         "                     longer one is skipped and the next second tried\n"
-         "  --unique           skip a comment already printed in this run\n"
-         "  --mark             start each line with the length mark (<80, =80, >80)\n"
-         "  --json             one JSON object per line instead:\n"
-         "                     {\"second\": S, \"mark\": \"<80\", \"length\": L, \"comment\": \"...\"}\n"
-         "  --help             show this text\n"
-         "  --version          show the version\n"
-         "When 100000 seconds in a row give no comment to print, kzub stops with exit\n"
-         "status 1. Bad input gives exit status 2.\n"
-         "Example: 20 different comments that fit an 80-character feedback form:\n"
-         "  kzub --max-length 80 --unique --count 20\n";
+  static const std::string usage =
+      "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
+      "            [--freeze LIST] [--count N] [--seed SECONDS] [--max-length N]\n"
+      "            [--unique] [--mark] [--json] [--help] [--version]\n"
+      "Composes auction feedback comments, one per line, as the Kudomat Zub window does.\n"
+      "  --style NAME       " +
+      KzubStyleNames(" or ") + " (default " + KzubStyleName(KzubOptions().style) + ")\n" +
+      "  --role NAME        buyer or seller (default seller)\n"
+      "  --spelling NAME    american or european (default american)\n"
+      "  --knobs R0,R1,R2   Beginning, Middle and End knob: top, middle, bottom or a row\n"
+      "                     from 47 to 118 (default top,top,top)\n"
+      "  --freeze LIST      sections (beginning, middle, end) frozen after the first\n"
+      "                     comment printed, keeping its text\n"
+      "  --count N          how many comments, 1 to 1000000 (default 1)\n"
+      "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295\n"
+      "                     (default: the current time); the next use the seconds after\n"
+      "  --max-length N     print only comments of at most N characters, 1 to 127; a\n"
+      "                     longer one is skipped and the next second tried\n"
+      "  --unique           skip a comment already printed in this run\n"
+      "  --mark             start each line with the length mark (<80, =80, >80)\n"
+      "  --json             one JSON object per line instead:\n"
+      "                     {\"second\": S, \"mark\": \"<80\", \"length\": L, \"comment\": \"...\"}\n"
+      "  --help             show this text\n"
+      "  --version          show the version\n"
+      "When 100000 seconds in a row give no comment to print, kzub stops with exit\n"
+      "status 1. Bad input gives exit status 2.\n"
+      "Example: 20 different comments that fit an 80-character feedback form:\n"
+      "  kzub --max-length 80 --unique --count 20\n";
+  return usage.c_str();
 }
 
 namespace kzub_detail {
@@ -130,8 +152,6 @@ inline bool ParseKnob(const std::string& text, int* row) {
   return true;
 }
 
-inline const char* const kStyleNames[] = {"classic", "emotive", "exhuberant",
-                                          "flat",    "chatty",  "concise"};
 inline const char* const kRoleNames[] = {"buyer", "seller"};
 inline const char* const kSpellingNames[] = {"european", "american"};  // by flag value
 inline const char* const kSectionNames[] = {"beginning", "middle", "end"};
@@ -182,10 +202,12 @@ inline KzubAction ParseKzubOptions(int argc, const char* const* argv, KzubOption
     const std::string value = argv[++i];
 
     if (option == "--style") {
-      const int style = FindName(value.c_str(), kStyleNames);
+      int style = -1;
+      for (int s = 0; s < kStyleCount; ++s) {
+        if (SameName(value.c_str(), kStyleTable[s].name)) style = s;
+      }
       if (style < 0) {
-        return bad("unknown style " + Quoted(value) +
-                   ": accepted are classic, emotive, exhuberant, flat, chatty, concise");
+        return bad("unknown style " + Quoted(value) + ": accepted are " + KzubStyleNames(", "));
       }
       parsed.style = style;
     } else if (option == "--role") {

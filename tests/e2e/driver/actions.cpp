@@ -107,14 +107,16 @@ void ChooseThroughMenus(Program& program, const Settings& s) {
   program.Command(s.spelling ? 32782 : 32783);
   program.Command(s.role ? 32804 : 32803);
   HWND w = program.window();
+  SetCursorPos(0, 0);  // a pointer left over the window would move a held knob
+  program.Sync();
   for (int i = 0; i < 3; ++i) {
     int row = s.rows[i];
     if (row == 47 || row == 82 || row == 118) {
       program.Command(kFirstEdit[i] + (row == 47 ? 0 : row == 82 ? 1 : 2));
     } else {
-      program.Command(kFirstEdit[i] + 1);  // to the middle, then dragged
+      program.Command(kFirstEdit[i]);  // to the top, then dragged
       int x = kKnobX[i] + 2;
-      program.Send(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 80));
+      program.Send(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 45));
       program.Send(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, row));
       program.Send(w, WM_LBUTTONUP, 0, MAKELPARAM(x, row));
     }

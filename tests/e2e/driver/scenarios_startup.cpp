@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "program.h"
+#include "resource_ids.h"
 #include "screen.h"
 
 namespace kze {
