@@ -1,5 +1,11 @@
 # The two commands: `make run` starts Kudomat Zub, `make test` runs every test.
-.PHONY: run test bench screenshot clean
+# `make web` builds the web page into build/web, `make serve` serves it.
+.PHONY: run test bench screenshot clean install uninstall dist web serve
+
+# Where `make install` puts kzub and its man page; DESTDIR is put in front.
+PREFIX ?= /usr/local
+KZUB_BIN = $(DESTDIR)$(PREFIX)/bin/kzub
+KZUB_MAN = $(DESTDIR)$(PREFIX)/share/man/man1/kzub.1
 
 run:
 	@scripts/run.sh
@@ -7,9 +13,28 @@ run:
 test:
 	@scripts/test.sh
 
+web:
+	@scripts/deps.sh web && scripts/build.sh web
+
+serve:
+	@scripts/serve.sh
+
 bench:
 	@scripts/deps.sh && scripts/build.sh native && build/native/bench/kz_bench
 	@bench/program/run.sh
 
+install:
+	@scripts/deps.sh && scripts/build.sh native
+	install -D -m 755 build/native/tools/kzub/kzub $(KZUB_BIN)
+	install -D -m 644 tools/kzub/kzub.1 $(KZUB_MAN)
+
+uninstall:
+	rm -f $(KZUB_BIN) $(KZUB_MAN)
+
+# dist/KudomatZub-<version>.zip and dist/SHA256SUMS; the same zip from the same
+# commit wherever it is made (scripts/reproduce-dist.sh checks that).
+dist:
+	@scripts/deps.sh && scripts/dist.sh
+
 clean:
-	rm -rf build
+	rm -rf build dist

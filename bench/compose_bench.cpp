@@ -10,6 +10,7 @@
 #include "compose/composer.h"
 #include "compose/random.h"
 #include "compose/stored_strings.h"
+#include "compose/templates.h"
 
 namespace kz {
 namespace {
@@ -17,8 +18,6 @@ namespace {
 constexpr int kSeconds = 1024;  // clock seconds cycled through
 constexpr std::uint32_t kFirstSecond = 1000000000u;
 
-const char* const kStyleNames[] = {"Classic", "Emotive", "Exhuberant",
-                                   "Flat",    "Chatty",  "Concise"};
 const char* const kRoleNames[] = {"AsBuyer", "AsSeller"};
 
 std::uint32_t clockSecond = 0;
@@ -118,9 +117,9 @@ void DrawAlone(benchmark::State& state, int style, int role) {
 }
 
 const bool registered = [] {
-  for (int style = 0; style < 6; ++style) {
-    for (int role = 0; role < 2; ++role) {
-      const std::string name = std::string(kStyleNames[style]) + "/" + kRoleNames[role];
+  for (int style = 0; style < kStyleCount; ++style) {
+    for (int role = 0; role < kRoleCount; ++role) {
+      const std::string name = std::string(kStyleTable[style].name) + "/" + kRoleNames[role];
       benchmark::RegisterBenchmark(("Compose/" + name).c_str(), ComposeComments, style, role);
       benchmark::RegisterBenchmark(("DrawsAlone/" + name).c_str(), DrawAlone, style, role);
     }

@@ -23,10 +23,10 @@ class CountingSurface final : public kz::Surface {
     ++pixels;
     inner_.PutPixel(x, y, colour);
   }
-  int CopyBitmap(kz::BitmapSource* source, int x, int y, int srcX, int srcY, int width,
-                 int height, int bitmapId, bool masked) override {
+  int CopyBitmap(int x, int y, int srcX, int srcY, int width, int height, int bitmapId,
+                 bool masked) override {
     ++copies;
-    return inner_.CopyBitmap(source, x, y, srcX, srcY, width, height, bitmapId, masked);
+    return inner_.CopyBitmap(x, y, srcX, srcY, width, height, bitmapId, masked);
   }
   long long pixels = 0;
   long long copies = 0;
@@ -36,9 +36,8 @@ class CountingSurface final : public kz::Surface {
 };
 
 struct Setup {
-  Setup() : surface(raster), counter(surface), bitmaps(ArtFolder()) {
+  Setup() : surface(raster, &bitmaps), counter(surface), bitmaps(ArtFolder()) {
     panel.dc = &counter;
-    panel.instance = &bitmaps;
     panel.SetStyle(2);
     panel.SetSectionState(3);
     for (int i = 0; i < 3; ++i) panel.MoveKnob(i, 60 + 20 * i);
@@ -58,7 +57,7 @@ struct Setup {
 
 void BM_FullPaint(benchmark::State& state) {
   Setup s;
-  for (auto _ : state) s.panel.PaintPanel(1, 1, 1, 1, 1);
+  for (auto _ : state) s.panel.PaintPanel(kz::kWholePanel);
   s.Report(state);
 }
 BENCHMARK(BM_FullPaint);

@@ -67,10 +67,11 @@ struct Composer {
   WordBank groups;
   SpellingPairs spellingPairs;
 
-  // Fills the word lists from strings 200..325, then shows the start-up
+  // Fills the word lists from their strings (kFirstWordListString on), then
+  // shows the start-up
   // texts. Always 0.
   int LoadWordLists();
-  // Fills the spelling pairs from string 500. Always 0.
+  // Fills the spelling pairs from their string. Always 0.
   int LoadSpellingPairs();
   // The European form of an American word in the pairs, else `word` itself.
   const char* EuropeanForm(const char* word) const;

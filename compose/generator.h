@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "panel/slider_record.h"
+
 namespace kz {
 
 // 1 near the top of the slider, 2 in the middle band, 3 near the bottom.
@@ -23,6 +25,14 @@ constexpr Level KnobLevel(std::int32_t y) {
 constexpr std::int32_t kLeftOutY = 110;
 
 constexpr bool IsShown(std::int32_t y) { return y < kLeftOutY; }
+
+// The Edit menu's rows each stand in a band of their own, and its bottom
+// row is left out.
+static_assert(KnobLevel(KnobTop(kTopRow)) == 1 && KnobLevel(KnobTop(kMiddleRow)) == 2 &&
+                  KnobLevel(KnobTop(kBottomRow)) == 3,
+              "top, middle and bottom rows are Levels 1, 2 and 3");
+static_assert(!IsShown(KnobTop(kBottomRow)) && IsShown(KnobTop(kMiddleRow)),
+              "the bottom row is left out, the middle row shown");
 
 // How the working word joins a section text when its step is included.
 enum WordClass : std::int32_t {

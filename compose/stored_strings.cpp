@@ -1,6 +1,8 @@
 // The compiled-in string table, built from the same list as the resources.
 #include "compose/stored_strings.h"
 
+#include "resources/resource_ids.h"
+
 namespace kz {
 namespace {
 

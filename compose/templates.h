@@ -6,10 +6,10 @@
 #include <cstdint>
 
 #include "panel/slider_record.h"
+#include "panel/styles.h"
 
 namespace kz {
 
-constexpr int kStyleCount = 6;  // Classic, Emotive, Exhuberant, Flat, Chatty, Concise
 constexpr int kRoleCount = 2;   // As Buyer, As Seller
 constexpr int kTemplateSetCount = kStyleCount * kRoleCount;
 constexpr int kStepCount = 11;  // word slots of a comment

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "panel/styles.h"
 #include "resources/resource_ids.h"
 
 namespace kz {
@@ -28,9 +29,11 @@ constexpr Colour kBlack = Rgb(0, 0, 0);
 constexpr Colour kWhite = Rgb(255, 255, 255);
 
 // Knob colours by style, as the tiles bitmap holds them.
-constexpr Colour kKnobColours[6] = {
-    Rgb(0, 0, 255),   Rgb(255, 0, 255), Rgb(0, 255, 255),
-    Rgb(0, 255, 0),   Rgb(255, 255, 0), Rgb(255, 0, 0),
+constexpr Colour kKnobColours[kStyleCount] = {
+#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
+  Rgb(red, green, blue),
+#include "resources/styles.def"
+#undef KZ_STYLE
 };
 
 // Bitmap resource ids. A masked picture's mask has the picture's id + 1.
@@ -45,6 +48,10 @@ enum BitmapId : int {
   kCreatureBitmap = IDB_CREATURE,
   kCreatureMaskBitmap = IDB_CREATURE_MASK,
 };
+
+// The copies of a masked picture load its mask by the next id.
+static_assert(kCloudsMaskBitmap == kCloudsBitmap + 1 && kCreatureMaskBitmap == kCreatureBitmap + 1,
+              "a mask's id follows its picture's");
 
 // Icon resource ids (the window class's large and small icon).
 constexpr int kLargeIcon = IDI_APP;
@@ -86,9 +93,12 @@ struct IconFile {
   int size;  // square, in pixels
 };
 
+constexpr int kLargeIconSize = 32;
+constexpr int kSmallIconSize = 16;
+
 constexpr IconFile kIconFiles[] = {
-    {kLargeIcon, "app32.ico", 32},
-    {kSmallIcon, "app16.ico", 16},
+    {kLargeIcon, "app32.ico", kLargeIconSize},
+    {kSmallIcon, "app16.ico", kSmallIconSize},
 };
 
 // A horizontal area of a strip bitmap: first column and width. Every strip
@@ -100,34 +110,21 @@ struct StripArea {
 
 constexpr int kStripHeight = 17;
 
-// Bitmap 101: the section labels and the two signs beside the first track.
+// The labels bitmap: the section labels and the two signs beside the first track.
 constexpr StripArea kBeginningLabel = {0, 60};
 constexpr StripArea kMiddleLabel = {60, 40};
 constexpr StripArea kEndLabel = {100, 30};
 constexpr StripArea kPlusSign = {130, 10};
 constexpr StripArea kMinusSign = {140, 10};
 
-// Bitmaps 106 and 107: value 0 on the left half, value 1 on the right.
+// The spelling and role bitmaps: value 0 on the left half, value 1 on the right.
 constexpr int kChoiceWidth = 60;
 
-// One row of the style table: what SetStyle writes into every record.
-struct StyleRow {
-  const char* name;  // the Insert menu caption and the lettering in bitmap 105
-  std::int32_t knobColumn;
-  std::int32_t nameColumn;
-  std::int32_t nameWidth;
-};
-
-constexpr int kStyleCount = 6;
-constexpr StyleRow kStyleTable[kStyleCount] = {
-    {"Classic", 0, 0, 70},   {"Emotive", 8, 71, 44}, {"Exhuberant", 16, 115, 65},
-    {"Flat", 24, 180, 20},   {"Chatty", 32, 201, 39}, {"Concise", 40, 240, 50},
-};
-
-// Bitmap 105 beyond the names: plain background, copied to clear the name.
+// The style-names bitmap beyond the names: plain background, copied to clear
+// the name.
 constexpr StripArea kBlankName = {290, 70};
 
-// Bitmap 102: 8 x 8 tiles; row 0 the knobs and the blank track tile, row 1
+// The tiles bitmap: 8 x 8 tiles; row 0 the knobs and the blank track tile, row 1
 // the lighter knobs and the white flash tile.
 constexpr int kTileSize = 8;
 constexpr int kTrackTileColumn = 48;
@@ -140,6 +137,8 @@ constexpr int kFrameRight = 508;
 constexpr int kFrameTop = 42;
 constexpr int kFrameBottom = 122;
 constexpr int kInnerTracks[2] = {208, 408};
+// The tracks the knobs run on: the frame's left line and the inner tracks.
+constexpr int kTrackColumns[3] = {kFrameLeft, kInnerTracks[0], kInnerTracks[1]};
 constexpr int kInputRow = 82;
 constexpr int kInputFirstColumn = 44;
 // A record's horizontal connector starts at its knob's left edge and runs
@@ -157,7 +156,7 @@ struct Placement {
   int y;
 };
 
-// The five labels from bitmap 101, in the order they are drawn.
+// The five labels from the labels bitmap, in the order they are drawn.
 constexpr Placement kLabelPlacements[5] = {
     {kBeginningLabel, 120, 23}, {kMiddleLabel, 220, 23}, {kEndLabel, 418, 23},
     {kPlusSign, 92, 35},        {kMinusSign, 92, 115},

@@ -23,17 +23,24 @@ constexpr SectionCode kSectionCodes[] = {
     {{false, false, true}, false}, {{true, true, true}, false},
 };
 
+static_assert(sizeof kSectionCodes / sizeof kSectionCodes[0] == kFreezeAllSections + 1,
+              "one entry per section state code");
+
+// Each knob starts centred on its track.
+static_assert(kInitialSliders[0].x + kTileSize / 2 == kTrackColumns[0] &&
+                  kInitialSliders[1].x + kTileSize / 2 == kTrackColumns[1] &&
+                  kInitialSliders[2].x + kTileSize / 2 == kTrackColumns[2],
+              "knobs centred on their tracks");
+
 }  // namespace
 
 Panel::Panel() {
-  sliders.clear();
   dragIndex = -1;
   spelling = 1;
   role = 1;
   for (int i = 0; i < kSectionCount; ++i) initialSliders[i] = kInitialSliders[i];
-  sliders.reserve(kSectionCount);
   for (scanIndex = 0; scanIndex < kSectionCount; ++scanIndex) {
-    sliders.push_back(initialSliders[scanIndex]);
+    sliders[scanIndex] = initialSliders[scanIndex];
   }
 }
 
@@ -64,17 +71,19 @@ std::int32_t Panel::MoveKnob(std::int32_t index, std::int32_t row) {
   }
 
   SliderRecord& r = sliders[i];
-  const int oldCentre = r.y + 4;
+  const int oldCentre = KnobRow(r.y);
   for (int column = r.x; column < r.x + ConnectorLength(i); ++column) {
     Pixel(column, oldCentre, kBackgroundColour);
   }
+  // The erased row crossed the first track, and the vertical connector
+  // pieces on the tracks may move: every track is drawn afresh.
   for (int y = kFrameTop; y <= kFrameBottom; ++y) {
-    for (int column : kInnerTracks) Pixel(column, y, kFrameColour);
+    for (int column : kTrackColumns) Pixel(column, y, kFrameColour);
   }
 
-  if (kTopRow <= row && row <= kBottomRow) r.y = row - 4;
+  if (kTopRow <= row && row <= kBottomRow) r.y = KnobTop(row);
   DrawConnectors(i);
-  PaintPanel(0, 0, 1, 0, 0);
+  PaintPanel(kKnobs);
   return 0;
 }
 
@@ -92,13 +101,13 @@ std::int32_t Panel::SetSectionState(std::int32_t code) {
 
 std::int32_t Panel::SetSpelling(std::int32_t value) {
   if (value == 0 || value == 1) spelling = value;
-  PaintPanel(0, 1, 0, 0, 0);
+  PaintPanel(kSpelling);
   return 0;
 }
 
 std::int32_t Panel::SetRole(std::int32_t value) {
   if (value == 0 || value == 1) role = value;
-  PaintPanel(1, 0, 0, 0, 0);
+  PaintPanel(kRole);
   return 0;
 }
 
@@ -111,7 +120,7 @@ std::int32_t Panel::SetStyle(std::int32_t style) {
     r.nameColumn = row.nameColumn;
     r.nameWidth = row.nameWidth;
   }
-  PaintPanel(0, 0, 1, 1, 0);
+  PaintPanel(kKnobs | kStyleName);
   return 0;
 }
 

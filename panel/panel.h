@@ -5,13 +5,29 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "panel/slider_record.h"
 #include "panel/surface.h"
 #include "resources/resource_ids.h"
 
 namespace kz {
+
+// The parts of the panel PaintPanel draws, to be combined with |.
+enum PanelPart : unsigned {
+  kRole = 1u << 0,       // the role image
+  kSpelling = 1u << 1,   // the spelling image
+  kKnobs = 1u << 2,      // the three knobs
+  kStyleName = 1u << 3,  // the style name
+  kBase = 1u << 4,       // clouds, frame, labels, picture and connectors
+  kWholePanel = kRole | kSpelling | kKnobs | kStyleName | kBase,
+};
+
+// SetSectionState's codes: enable one section (kEnableSection + section) or
+// all, freeze one (kFreezeSection + section) or all.
+constexpr int kEnableSection = 0;
+constexpr int kEnableAllSections = kEnableSection + kSectionCount;
+constexpr int kFreezeSection = kEnableAllSections + 1;
+constexpr int kFreezeAllSections = kFreezeSection + kSectionCount;
 
 // The section checkboxes of the main window, in Section order.
 constexpr int kSectionCheckboxes[kSectionCount] = {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX,
@@ -34,7 +50,8 @@ class Panel {
   std::int32_t MoveKnob(std::int32_t index, std::int32_t row);
 
   // Enables (codes 0..2 one section, 3 all) or freezes (4..6, 7 all)
-  // sections and sets their checkboxes; any other code does nothing.
+  // sections and sets their checkboxes (the codes are named above); any
+  // other code does nothing.
   std::int32_t SetSectionState(std::int32_t code);
 
   // 1 American, 0 European; other values keep the flag. Redraws its image.
@@ -49,11 +66,9 @@ class Panel {
 
   // --- Drawing -----------------------------------------------------------
 
-  // Draws the chosen parts, always in the order base, knobs, style name,
-  // spelling, role. Each flag is tested as an 8-bit value.
-  std::int32_t PaintPanel(std::uint8_t drawRole, std::uint8_t drawSpelling,
-                          std::uint8_t drawKnobs, std::uint8_t drawStyleName,
-                          std::uint8_t drawBase);
+  // Draws the chosen parts (PanelPart values combined), always in the order
+  // base, knobs, style name, spelling, role.
+  std::int32_t PaintPanel(unsigned parts);
 
   // The outer rectangle and the two inner tracks, pixel by pixel.
   std::int32_t DrawFrame();
@@ -74,16 +89,15 @@ class Panel {
 
   // --- State -------------------------------------------------------------
 
-  Surface* dc = nullptr;              // the main window's surface; null: nothing is drawn
-  BitmapSource* instance = nullptr;   // where the bitmaps come from
-  CheckboxWindow* window = nullptr;   // holds the checkboxes 400, 401, 402
-  std::vector<SliderRecord> sliders;  // exactly three, index = Section
-  std::int32_t dragIndex = 0;         // record being dragged, or -1
-  std::int32_t spelling = 0;          // 1 American, 0 European
-  std::int32_t role = 0;              // 0 As Buyer, 1 As Seller
-  std::int32_t scanIndex = 0;         // HitTest's loop index: record hit, or 3
+  Surface* dc = nullptr;                     // the main window's surface; null: nothing drawn
+  CheckboxWindow* window = nullptr;          // holds the section checkboxes
+  SliderRecord sliders[kSectionCount] = {};  // index = Section; set at construction
+  std::int32_t dragIndex = 0;                // record being dragged, or -1
+  std::int32_t spelling = 0;                 // 1 American, 0 European
+  std::int32_t role = 0;                     // 0 As Buyer, 1 As Seller
+  std::int32_t scanIndex = 0;                // HitTest's loop index: record hit, or 3
   SliderRecord initialSliders[kSectionCount] = {};
-  TickCounter* ticks = nullptr;       // the flash's clock; null: the steady clock
+  TickCounter* ticks = nullptr;  // the flash's clock; null: the flash does not wait
 
  private:
   void Pixel(int x, int y, Colour colour);

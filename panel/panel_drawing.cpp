@@ -3,8 +3,6 @@
 // pixel by pixel, the rest copied out of bitmaps loaded for each copy.
 #include "panel/panel.h"
 
-#include <chrono>
-
 namespace kz {
 namespace {
 
@@ -12,20 +10,12 @@ constexpr std::uint32_t kFlashStepMilliseconds = 80;
 
 }  // namespace
 
-std::uint32_t SteadyTicks::Ticks() {
-  const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
-
 void Panel::Pixel(int x, int y, Colour colour) {
   if (dc != nullptr) dc->PutPixel(x, y, colour);
 }
 
-std::int32_t Panel::PaintPanel(std::uint8_t drawRole, std::uint8_t drawSpelling,
-                               std::uint8_t drawKnobs, std::uint8_t drawStyleName,
-                               std::uint8_t drawBase) {
-  if (drawBase != 0) {
+std::int32_t Panel::PaintPanel(unsigned parts) {
+  if (parts & kBase) {
     DrawBitmap(kCloudsX, kCloudsY, 0, 0, kCloudsWidth, kCloudsHeight, kCloudsBitmap, 1);
     DrawFrame();
     for (const Placement& p : kLabelPlacements) {
@@ -35,23 +25,23 @@ std::int32_t Panel::PaintPanel(std::uint8_t drawRole, std::uint8_t drawSpelling,
                1);
     for (int i = 0; i < kSectionCount; ++i) DrawConnectors(i);
   }
-  if (drawKnobs != 0) {
+  if (parts & kKnobs) {
     for (const SliderRecord& r : sliders) {
       DrawBitmap(r.x, r.y, r.knobColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
     }
   }
-  if (drawStyleName != 0) {
+  if (parts & kStyleName) {
     DrawBitmap(kStyleNameX, kStyleNameY, kBlankName.column, 0, kBlankName.width, kStripHeight,
                kStyleNamesBitmap, 0);
     const SliderRecord& r = sliders[0];
     DrawBitmap(kStyleNameX, kStyleNameY, r.nameColumn, 0, r.nameWidth, kStripHeight,
                kStyleNamesBitmap, 0);
   }
-  if (drawSpelling != 0) {
+  if (parts & kSpelling) {
     DrawBitmap(kSpellingX, kSpellingY, kChoiceWidth * spelling, 0, kChoiceWidth, kStripHeight,
                kSpellingBitmap, 0);
   }
-  if (drawRole != 0) {
+  if (parts & kRole) {
     DrawBitmap(kRoleX, kRoleY, kChoiceWidth * role, 0, kChoiceWidth, kStripHeight, kRoleBitmap,
                0);
   }
@@ -73,17 +63,18 @@ std::int32_t Panel::DrawFrame() {
 }
 
 std::int32_t Panel::DrawConnectors(std::int32_t i) {
-  const int c0 = sliders[0].y + 4;
-  const int c1 = sliders[1].y + 4;
-  const int c2 = sliders[2].y + 4;
+  const int c0 = KnobRow(sliders[0].y);
+  const int c1 = KnobRow(sliders[1].y);
+  const int c2 = KnobRow(sliders[2].y);
 
   for (int x = kInputFirstColumn; x < kFrameLeft; ++x) Pixel(x, kInputRow, kConnectorColour);
 
-  // Where knob i's erased track crossed the previous record's connector.
-  if (i == 1) {
-    for (int x = 200; x <= 207; ++x) Pixel(x, c0, kConnectorColour);
-  } else if (i == 2) {
-    for (int x = 400; x <= 407; ++x) Pixel(x, c1, kConnectorColour);
+  // Where knob i's erased track crossed the previous record's connector:
+  // the eight columns before knob i's track.
+  if (i == 1 || i == 2) {
+    const int track = kInnerTracks[i - 1];
+    const int previousRow = i == 1 ? c0 : c1;
+    for (int x = track - kTileSize; x < track; ++x) Pixel(x, previousRow, kConnectorColour);
   }
 
   // Down or up the first track to knob 0's row, stopping short of it.
@@ -107,7 +98,7 @@ std::int32_t Panel::DrawConnectors(std::int32_t i) {
 
   if (0 <= i && i < kSectionCount) {
     const SliderRecord& r = sliders[i];
-    for (int x = r.x; x < r.x + ConnectorLength(i); ++x) Pixel(x, r.y + 4, kConnectorColour);
+    for (int x = r.x; x < r.x + ConnectorLength(i); ++x) Pixel(x, KnobRow(r.y), kConnectorColour);
   }
   return 0;
 }
@@ -116,15 +107,13 @@ std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX
                                std::int32_t srcY, std::int32_t width, std::int32_t height,
                                std::int32_t bitmapId, std::uint8_t masked) {
   if (dc == nullptr) return 0;
-  return dc->CopyBitmap(instance, x, y, srcX, srcY, width, height, bitmapId & 0xFFFF,
-                        masked != 0);
+  return dc->CopyBitmap(x, y, srcX, srcY, width, height, bitmapId & 0xFFFF, masked != 0);
 }
 
 void Panel::Wait80Milliseconds() {
-  SteadyTicks steady;
-  TickCounter& clock = ticks != nullptr ? *ticks : steady;
-  const std::uint32_t start = clock.Ticks();
-  while (clock.Ticks() - start < kFlashStepMilliseconds) {
+  if (ticks == nullptr) return;
+  const std::uint32_t start = ticks->Ticks();
+  while (ticks->Ticks() - start < kFlashStepMilliseconds) {
   }
 }
 

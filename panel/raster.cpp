@@ -122,16 +122,15 @@ const std::vector<std::uint8_t>* BitmapFolder::FileBytes(int id) {
 
 void RasterSurface::PutPixel(int x, int y, Colour colour) { raster_.Set(x, y, colour); }
 
-int RasterSurface::CopyBitmap(BitmapSource* source, int x, int y, int srcX, int srcY, int width,
-                              int height, int bitmapId, bool masked) {
-  auto* bitmaps = dynamic_cast<RasterBitmaps*>(source);
-  if (bitmaps == nullptr) return 0;
-  const std::vector<std::uint8_t>* pictureFile = bitmaps->FileBytes(bitmapId);
+int RasterSurface::CopyBitmap(int x, int y, int srcX, int srcY, int width, int height,
+                              int bitmapId, bool masked) {
+  if (bitmaps_ == nullptr) return 0;
+  const std::vector<std::uint8_t>* pictureFile = bitmaps_->FileBytes(bitmapId);
   DecodedBitmap picture;
   if (pictureFile == nullptr || !DecodeBmp(*pictureFile, &picture)) return 0;
   DecodedBitmap mask;
   if (masked) {
-    const std::vector<std::uint8_t>* maskFile = bitmaps->FileBytes((bitmapId + 1) & 0xFFFF);
+    const std::vector<std::uint8_t>* maskFile = bitmaps_->FileBytes((bitmapId + 1) & 0xFFFF);
     if (maskFile == nullptr || !DecodeBmp(*maskFile, &mask)) return 0;
     Blit(raster_, mask, x, y, srcX, srcY, width, height, RasterOp::kAnd);
     Blit(raster_, picture, x, y, srcX, srcY, width, height, RasterOp::kPaint);

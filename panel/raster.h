@@ -40,12 +40,15 @@ class Raster {
   std::vector<Colour> pixels_;  // rows top-down, each pixel 0x00BBGGRR
 };
 
-// A bitmap source the raster surface can load from: the bytes of a .bmp
+// Where the raster surface loads its bitmaps from: the bytes of a .bmp
 // file per bitmap id.
-class RasterBitmaps : public BitmapSource {
+class RasterBitmaps {
  public:
   // The file of bitmap `id`, or nullptr when there is none.
   virtual const std::vector<std::uint8_t>* FileBytes(int id) = 0;
+
+ protected:
+  ~RasterBitmaps() = default;
 };
 
 // The program's bitmaps as files in a folder (resources/art), named as
@@ -63,16 +66,18 @@ class BitmapFolder final : public RasterBitmaps {
 
 class RasterSurface final : public Surface {
  public:
-  explicit RasterSurface(Raster& raster) : raster_(raster) {}
+  // Without bitmaps every copy fails.
+  explicit RasterSurface(Raster& raster, RasterBitmaps* bitmaps = nullptr)
+      : raster_(raster), bitmaps_(bitmaps) {}
 
   void PutPixel(int x, int y, Colour colour) override;
-  // Loads from a RasterBitmaps source only; any other source fails. The
-  // copy is clipped to the raster and to the bitmap.
-  int CopyBitmap(BitmapSource* source, int x, int y, int srcX, int srcY, int width, int height,
-                 int bitmapId, bool masked) override;
+  // The copy is clipped to the raster and to the bitmap.
+  int CopyBitmap(int x, int y, int srcX, int srcY, int width, int height, int bitmapId,
+                 bool masked) override;
 
  private:
   Raster& raster_;
+  RasterBitmaps* bitmaps_;
 };
 
 // Reads a whole file; false when it cannot be opened or read.

@@ -18,7 +18,13 @@ struct SliderRecord {
 
 constexpr int kSectionCount = 3;  // Beginning, Middle, End
 
-// Knob rows (centre = y + 4) used by the Edit menu and the random placement.
+// A knob is 8 pixels square; its centre row lies this far below its top
+// edge `y`. Knobs are placed, and the tracks read, by centre rows.
+constexpr int kKnobCentreBelowTop = 4;
+constexpr int KnobRow(int y) { return y + kKnobCentreBelowTop; }
+constexpr int KnobTop(int row) { return row - kKnobCentreBelowTop; }
+
+// Knob centre rows used by the Edit menu and the random placement.
 constexpr int kTopRow = 47;
 constexpr int kMiddleRow = 82;
 constexpr int kBottomRow = 118;

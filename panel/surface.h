@@ -1,6 +1,6 @@
-// The seams through which the panel meets its host: the surface it draws on,
-// where its bitmaps come from, the window that holds the section checkboxes,
-// and the tick counter of the knob flash. In the program they are GDI on the
+// The seams through which the panel meets its host: the surface it draws on
+// (with the bitmaps it copies from), the window that holds the section
+// checkboxes, and the tick counter of the knob flash. In the program they are GDI on the
 // main window (shell/gdi_surface.h); natively an in-memory raster
 // (panel/raster.h) and whatever fakes a test likes.
 #pragma once
@@ -11,27 +11,20 @@
 
 namespace kz {
 
-// Where bitmaps are loaded from: the module instance in the program, a
-// folder of .bmp files natively. It is only a name for that place; each
-// surface knows which kind it can load from and fails on any other.
-class BitmapSource {
- public:
-  virtual ~BitmapSource() = default;
-};
-
 class Surface {
  public:
   // Sets one pixel; points outside the surface are ignored.
   virtual void PutPixel(int x, int y, Colour colour) = 0;
 
   // Copies the width x height rectangle at (srcX, srcY) of bitmap
-  // `bitmapId` from `source` to (x, y). Plain copies replace the pixels
+  // `bitmapId` to (x, y). Each surface loads its bitmaps from its own
+  // source: the module's resources in the program, a folder natively. Plain copies replace the pixels
   // (SRCCOPY); masked ones AND in the mask, bitmap bitmapId + 1, and then
   // OR in the picture (SRCAND, SRCPAINT). The bitmaps are loaded for this
   // copy alone. Returns 1 when drawn, 0 when a bitmap is missing or a step
   // failed (then nothing was drawn, except where GDI itself fails halfway).
-  virtual int CopyBitmap(BitmapSource* source, int x, int y, int srcX, int srcY, int width,
-                         int height, int bitmapId, bool masked) = 0;
+  virtual int CopyBitmap(int x, int y, int srcX, int srcY, int width, int height, int bitmapId,
+                         bool masked) = 0;
 
  protected:
   ~Surface() = default;
@@ -53,12 +46,6 @@ class TickCounter {
 
  protected:
   ~TickCounter() = default;
-};
-
-// The steady clock of the standard library, used when no counter is given.
-class SteadyTicks final : public TickCounter {
- public:
-  std::uint32_t Ticks() override;
 };
 
 }  // namespace kz

@@ -3,7 +3,7 @@
 #ifndef KZ_RESOURCE_IDS_H
 #define KZ_RESOURCE_IDS_H
 
-/* Strings (the word lists 200..325 and the pairs 500 are in strings.def) */
+/* Strings (the word lists and the spelling pairs are numbered in strings.def) */
 #define IDS_TITLE 103
 #define IDS_CLASS_NAME 109
 

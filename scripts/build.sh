@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds one of the builds: native, win32 (the shipped 32-bit
-# program), win64 (the same sources as a 64-bit Windows program) or fuzz.
+# program), win64 (the same sources as a 64-bit Windows program), fuzz or
+# web (the page, built to WebAssembly into build/web).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -19,5 +20,12 @@ case "$1" in
   fuzz)
     CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKZ_FUZZ=ON >/dev/null
     cmake --build build/fuzz -j"$jobs" ;;
-  *) echo "usage: build.sh native|win32|win64|fuzz" >&2; exit 2 ;;
+  web)
+    # emcc's optimizer needs Debian's acorn, which a Node.js from elsewhere
+    # does not look for.
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S . -B build/emscripten -DCMAKE_BUILD_TYPE=Release \
+      -DKZ_WEB_OUT="$PWD/build/web" >/dev/null
+    cmake --build build/emscripten -j"$jobs" ;;
+  *) echo "usage: build.sh native|win32|win64|fuzz|web" >&2; exit 2 ;;
 esac

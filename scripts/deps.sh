@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need, once: a second run finds
-# everything present and installs nothing.
+# everything present and installs nothing. `deps.sh web` installs what the
+# web page's build and its browser tests need instead.
 set -euo pipefail
 
-need=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
-      clang libclang-rt-14-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-      wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick)
+if [ "${1:-}" = web ]; then
+  need=(emscripten node-acorn chromium python3)
+else
+  need=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
+        clang libclang-rt-14-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+        wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick python3)
+fi
 
 missing=()
 for p in "${need[@]}"; do
@@ -20,7 +25,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 echo "deps: installing ${missing[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "${1:-}" != web ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive

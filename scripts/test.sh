@@ -46,3 +46,4 @@ if [ "$main" = win32 ]; then
   echo "== smoke test of the 64-bit build, which this machine can run too"
   e2e win64 "$root/build/wine-win64" -R '^e2e_(smoke|kzub_matches_native)$'
 fi
+scripts/web-test.sh

@@ -21,6 +21,13 @@ constexpr int kWindowHeight = 270;
 char titleText[100];
 char className[100];
 
+// The seams the composer and the panel are given, for the whole run.
+ResourceStrings strings;
+ControlTexts texts;
+DialogCheckboxes checkboxes;
+GdiSurface surface;
+SystemTicks ticks;
+
 struct ChildControl {
   int id;
   const char* windowClass;
@@ -57,7 +64,7 @@ void OnPaint(HWND window) {
   // it is not clipped to the region being repainted.
   PAINTSTRUCT ps;
   BeginPaint(window, &ps);
-  panel.PaintPanel(1, 1, 1, 1, 1);
+  panel.PaintPanel(kWholePanel);
   EndPaint(window, &ps);
 }
 
@@ -75,7 +82,9 @@ void RegisterAppClass(HINSTANCE instance) {
   wc.lpfnWndProc = AppWndProc;
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
-  wc.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP_SMALL));
+  // Loaded at its own size: LoadIconA would stretch it to the large size.
+  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_SMALL), IMAGE_ICON,
+                                             kSmallIconSize, kSmallIconSize, LR_DEFAULTCOLOR));
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = CreateSolidBrush(kBackgroundColour);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
@@ -84,17 +93,15 @@ void RegisterAppClass(HINSTANCE instance) {
 }
 
 bool CreateAppWindow(HINSTANCE instance, int showState) {
-  static ResourceStrings strings(instance);
-  static ModuleBitmaps bitmaps(instance);
   appInstance = instance;
+  strings.module = instance;
   composer.instance = &strings;
-  panel.instance = &bitmaps;
 
   HWND window = CreateWindowExA(0, className, titleText, WS_OVERLAPPED | WS_SYSMENU, 0, 0,
                                 kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
   mainWindow = window;
-  static ControlTexts texts(window);
-  static DialogCheckboxes checkboxes(window);
+  texts.window = window;
+  checkboxes.window = window;
   composer.window = &texts;
   panel.window = &checkboxes;
   if (!window) return false;
@@ -104,9 +111,8 @@ bool CreateAppWindow(HINSTANCE instance, int showState) {
 }
 
 void AttachPanelSurface(HWND window) {
-  static GdiSurface surface;
-  static SystemTicks ticks;
   surface.dc = GetDC(window);  // held for the whole run
+  surface.module = appInstance;
   panel.dc = &surface;
   panel.ticks = &ticks;
 }

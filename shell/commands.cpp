@@ -1,14 +1,13 @@
-// Carries out the entries of the command table on the panel, the composer,
-// the clipboard, the dialogs and the menu.
+// The window's side of its commands: the mid end carries them out on the
+// panel and the composer; this host reads the checkboxes, greys the menu,
+// fills the clipboard, shows the dialogs and closes the window.
 #include "shell/commands.h"
 
-#include "compose/random.h"
+#include "midend/commands.h"
 #include "resources/resource_ids.h"
 #include "shell/app.h"
 #include "shell/clipboard.h"
-#include "shell/command_table.h"
 #include "shell/dialogs.h"
-#include "shell/menu_state.h"
 
 namespace kz {
 namespace {
@@ -16,85 +15,36 @@ namespace {
 // Room for what the comment box can hand back: 255 characters and the end.
 constexpr int kCommentBufferSize = 256;
 
-void CopyCommentBox(HWND window) {
-  char comment[kCommentBufferSize] = {};
-  GetWindowTextA(GetDlgItem(window, IDC_COMMENT), comment, kCommentBufferSize);
-  CopyToClipboard(window, comment);
-}
+class WindowHost final : public CommandHost {
+ public:
+  WindowHost(HWND window, HMENU menu) : window_(window), menu_(menu) {}
 
-void Generate(HWND window, const SliderRecord* snapshot) {
-  panel.FlashKnobs();
-  composer.Compose(panel.spelling, panel.role, snapshot);
-  CopyCommentBox(window);
-}
-
-void RunRules(const CommandEntry& entry, HMENU menu, HWND window) {
-  for (const RuleCall& call : entry.rules) {
-    if (call.id != 0) UpdateMenuState(menu, call.id, call.on, window);
+  bool SectionChecked(int section) override {
+    return IsDlgButtonChecked(window_, kSectionCheckboxes[section]) == BST_CHECKED;
   }
-}
+  void GreyMenuItem(int id, bool greyed) override {
+    EnableMenuItem(menu_, static_cast<UINT>(id), MF_BYCOMMAND | (greyed ? MF_GRAYED : MF_ENABLED));
+  }
+  void CopyCommentBox() override {
+    char comment[kCommentBufferSize] = {};
+    GetWindowTextA(GetDlgItem(window_, IDC_COMMENT), comment, kCommentBufferSize);
+    CopyToClipboard(window_, comment);
+  }
+  void Exit() override { DestroyWindow(window_); }
+  void ShowDialog(int dialogId) override { ShowInfoDialog(appInstance, window_, dialogId); }
+
+ private:
+  HWND window_;
+  HMENU menu_;
+};
 
 }  // namespace
 
 LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam, HMENU menu) {
-  // The command works on the sliders as they were when it arrived.
-  SliderRecord snapshot[kSectionCount];
-  for (int s = 0; s < kSectionCount; ++s) snapshot[s] = panel.sliders[s];
-
-  const int id = LOWORD(wParam);
-  const CommandEntry* found = FindCommand(id);
-  if (!found) return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
-  CommandEntry entry = *found;
-
-  switch (entry.action) {
-    case CommandAction::Generate:
-      Generate(window, snapshot);
-      break;
-    case CommandAction::Copy:
-      CopyCommentBox(window);
-      break;
-    case CommandAction::Exit:
-      DestroyWindow(window);
-      break;
-    case CommandAction::Dialog:
-      ShowInfoDialog(appInstance, window, entry.argument);
-      break;
-    case CommandAction::Style:
-      panel.SetStyle(entry.argument);
-      break;
-    case CommandAction::Spelling:
-      panel.SetSpelling(entry.argument);
-      break;
-    case CommandAction::Role:
-      panel.SetRole(entry.argument);
-      break;
-    case CommandAction::MoveKnob:
-      panel.MoveKnob(entry.argument, entry.row);
-      break;
-    case CommandAction::MoveEnabled:
-      for (int s = 0; s < kSectionCount; ++s) {
-        if (snapshot[s].enabled) panel.MoveKnob(s, entry.row);
-      }
-      break;
-    case CommandAction::MoveRandom:
-      // Every section uses up its draw, frozen or not.
-      for (int s = 0; s < kSectionCount; ++s) {
-        const int r = DrawRandom();
-        if (snapshot[s].enabled) panel.MoveKnob(s, kTopRow + r % kRandomRowSpan);
-      }
-      break;
-    case CommandAction::SectionBox: {
-      // The automatic checkbox has already toggled itself.
-      const bool checked = IsDlgButtonChecked(window, id) == BST_CHECKED;
-      entry = SectionBoxCommand(entry.argument, checked);
-      panel.SetSectionState(entry.argument);
-      break;
-    }
-    case CommandAction::SectionState:
-      panel.SetSectionState(entry.argument);
-      break;
+  WindowHost host(window, menu);
+  if (!RunCommand(LOWORD(wParam), panel, composer, host)) {
+    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
   }
-  RunRules(entry, menu, window);
   return 0;
 }
 

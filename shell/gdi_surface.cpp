@@ -60,28 +60,21 @@ void GdiSurface::PutPixel(int x, int y, Colour colour) {
   SetPixel(dc, x, y, static_cast<COLORREF>(colour));
 }
 
-int GdiSurface::CopyBitmap(BitmapSource* source, int x, int y, int srcX, int srcY, int width,
-                           int height, int bitmapId, bool masked) {
-  auto* module = dynamic_cast<ModuleBitmaps*>(source);
-  const HINSTANCE instance = module != nullptr ? module->instance : nullptr;
-
-  // 1, 2: the picture, and the mask (id + 1) for a masked copy.
-  LoadedBitmap picture(instance, bitmapId);
+int GdiSurface::CopyBitmap(int x, int y, int srcX, int srcY, int width, int height, int bitmapId,
+                           bool masked) {
+  // The picture, and the mask (id + 1) for a masked copy.
+  LoadedBitmap picture(module, bitmapId);
   if (picture.Get() == nullptr) return 0;
-  LoadedBitmap mask = masked ? LoadedBitmap(instance, bitmapId + 1) : LoadedBitmap();
+  LoadedBitmap mask = masked ? LoadedBitmap(module, bitmapId + 1) : LoadedBitmap();
   if (masked && mask.Get() == nullptr) return 0;
 
-  // 3: memory device contexts compatible with the screen, bitmaps selected.
+  // Memory device contexts compatible with the screen, bitmaps selected.
   Selected pictureDc(picture.Get());
   if (!pictureDc.Ready()) return 0;
   Selected maskDc(mask.Get());
   if (masked && !maskDc.Ready()) return 0;
 
-  // 4: the picture's header.
-  BITMAP header;
-  if (GetObjectA(picture.Get(), sizeof header, &header) == 0) return 0;
-
-  // 5: mask ANDed in, picture ORed over it; or a plain copy.
+  // The mask ANDed in and the picture ORed over it; or a plain copy.
   if (masked) {
     if (!BitBlt(dc, x, y, width, height, maskDc.Dc(), srcX, srcY, SRCAND)) return 0;
     if (!BitBlt(dc, x, y, width, height, pictureDc.Dc(), srcX, srcY, SRCPAINT)) return 0;

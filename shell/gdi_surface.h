@@ -3,9 +3,9 @@
 // the main window and the system tick counter.
 //
 // The shell keeps one of each in static storage and hands them to the
-// Panel: `instance` when the window is about to be created, `window` as soon
-// as it exists, `dc` (GetDC on the main window, never released) after it has
-// been shown, and `ticks` at any time.
+// Panel: `window` as soon as the window exists, `dc` (the surface on GetDC
+// of the main window, never released) after it has been shown, and `ticks`
+// at any time.
 #pragma once
 
 #include <windows.h>
@@ -14,34 +14,26 @@
 
 namespace kz {
 
-// Bitmaps are loaded from this module's resources by numeric id.
-class ModuleBitmaps final : public BitmapSource {
- public:
-  explicit ModuleBitmaps(HINSTANCE module = nullptr) : instance(module) {}
-  HINSTANCE instance;
-};
-
 // Draws on a window's device context. Copies load their bitmaps (and mask)
-// afresh from a ModuleBitmaps source, as DIB sections at their natural
-// size, select them into memory device contexts compatible with the screen
-// and BitBlt them; everything is released again before returning.
+// afresh from the module's resources by numeric id, as DIB sections at
+// their natural size, select them into memory device contexts compatible
+// with the screen and BitBlt them; everything is released again before
+// returning.
 class GdiSurface final : public Surface {
  public:
-  explicit GdiSurface(HDC target = nullptr) : dc(target) {}
-
   void PutPixel(int x, int y, Colour colour) override;
-  int CopyBitmap(BitmapSource* source, int x, int y, int srcX, int srcY, int width, int height,
-                 int bitmapId, bool masked) override;
+  int CopyBitmap(int x, int y, int srcX, int srcY, int width, int height, int bitmapId,
+                 bool masked) override;
 
-  HDC dc;
+  HDC dc = nullptr;
+  HINSTANCE module = nullptr;  // where the bitmaps are loaded from
 };
 
 // CheckDlgButton on the main window.
 class DialogCheckboxes final : public CheckboxWindow {
  public:
-  explicit DialogCheckboxes(HWND parent = nullptr) : window(parent) {}
   void CheckButton(int id, bool checked) override;
-  HWND window;
+  HWND window = nullptr;
 };
 
 // GetTickCount.

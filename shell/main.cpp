@@ -1,7 +1,7 @@
 // Entry point: start-up in its fixed order, then the message loop.
 #include <windows.h>
 
-#include "compose/random.h"
+#include "midend/commands.h"
 #include "resources/resource_ids.h"
 #include "shell/app.h"
 
@@ -16,17 +16,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
 
   AttachPanelSurface(mainWindow);
 
-  composer.LoadWordLists();
-  composer.LoadSpellingPairs();
-  panel.SetStyle(DrawRandom() % 6);
-  panel.SetSpelling(1);  // American
-  panel.SetRole(1);      // As Seller
-  panel.SetSectionState(3);  // all sections enabled
-  ReseedFromClock();
-  for (int s = 0; s < kSectionCount; ++s) panel.MoveKnob(s, kTopRow + DrawRandom() % kRandomRowSpan);
-  panel.PaintPanel(1, 1, 1, 1, 1);
+  StartPanel(panel, composer);
 
-  MSG msg;
+  // Zeroed, so that a failing GetMessageA (-1) ends the program with code 0.
+  MSG msg = {};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     // Translated for the message's own window: Ctrl+R reaches the main
     // window only while it has the focus itself.

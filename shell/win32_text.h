@@ -10,24 +10,18 @@ namespace kz {
 
 class ResourceStrings final : public StringSource {
  public:
-  explicit ResourceStrings(HINSTANCE module) : module_(module) {}
   int LoadText(int id, char* buffer, int limit) const override {
-    return LoadStringA(module_, static_cast<UINT>(id), buffer, limit);
+    return LoadStringA(module, static_cast<UINT>(id), buffer, limit);
   }
-
- private:
-  HINSTANCE module_;
+  HINSTANCE module = nullptr;
 };
 
 class ControlTexts final : public TextDisplay {
  public:
-  explicit ControlTexts(HWND window) : window_(window) {}
   void ShowText(int controlId, const char* text) override {
-    SetWindowTextA(GetDlgItem(window_, controlId), text);
+    SetWindowTextA(GetDlgItem(window, controlId), text);
   }
-
- private:
-  HWND window_;
+  HWND window = nullptr;
 };
 
 }  // namespace kz

@@ -87,7 +87,7 @@ class MemoryBitmaps final : public RasterBitmaps {
 };
 
 struct BlitFixture {
-  BlitFixture() : raster(6, 4, kGreen), surface(raster) {
+  BlitFixture() : raster(6, 4, kGreen), surface(raster, &bitmaps) {
     // A 3 x 2 picture: red, blue, black / black, red, blue; its mask is
     // black (opaque) where the picture is not black.
     bitmaps.files[10] = MakeBmp(4, {kBlack, kRed, kBlue}, {{1, 2, 0}, {0, 1, 2}});
@@ -127,7 +127,7 @@ TEST(RasterSurface, CopiesPlainAndMaskedWithClippingAtEveryEdge) {
   };
   for (const Case& c : cases) {
     BlitFixture f;
-    EXPECT_EQ(f.surface.CopyBitmap(&f.bitmaps, c.x, c.y, c.srcX, c.srcY, c.w, c.h, 10, c.masked), 1);
+    EXPECT_EQ(f.surface.CopyBitmap(c.x, c.y, c.srcX, c.srcY, c.w, c.h, 10, c.masked), 1);
     EXPECT_EQ(f.Picture(), c.picture) << c.what;
   }
 }
@@ -137,7 +137,7 @@ TEST(RasterSurface, MaskedCopyIsAndThenOr) {
   f.raster.Fill(Rgb(0x0F, 0xF0, 0x33));
   f.bitmaps.files[20] = MakeBmp(8, {Rgb(0x30, 0x01, 0x80)}, {{0}});
   f.bitmaps.files[21] = MakeBmp(8, {Rgb(0x3C, 0xFF, 0x0F)}, {{0}});
-  EXPECT_EQ(f.surface.CopyBitmap(&f.bitmaps, 2, 2, 0, 0, 1, 1, 20, true), 1);
+  EXPECT_EQ(f.surface.CopyBitmap(2, 2, 0, 0, 1, 1, 20, true), 1);
   EXPECT_EQ(f.raster.At(2, 2), Rgb((0x0F & 0x3C) | 0x30, (0xF0 & 0xFF) | 0x01, (0x33 & 0x0F) | 0x80));
 }
 

@@ -19,11 +19,11 @@ struct MaskedPicture {
   Canvas mask;
 };
 
-Canvas DrawLabels();      // bitmap 101
-Canvas DrawTiles();       // bitmap 102
-Canvas DrawStyleNames();  // bitmap 105
-Canvas DrawSpelling();    // bitmap 106
-Canvas DrawRole();        // bitmap 107
+Canvas DrawLabels();      // kLabelsBitmap
+Canvas DrawTiles();       // kTilesBitmap
+Canvas DrawStyleNames();  // kStyleNamesBitmap
+Canvas DrawSpelling();    // kSpellingBitmap
+Canvas DrawRole();        // kRoleBitmap
 MaskedPicture DrawClouds();    // bitmaps 109 and 110
 MaskedPicture DrawCreature();  // bitmaps 111 and 112
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unordered_set>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -14,6 +15,7 @@
 #include "compose/composer.h"
 #include "compose/random.h"
 #include "compose/stored_strings.h"
+#include "tools/kzub/kzub_json.h"
 #include "tools/kzub/kzub_options.h"
 
 #ifndef KZ_VERSION
@@ -22,9 +24,6 @@
 
 namespace kz {
 namespace {
-
-// A knob's row is its centre, 4 pixels below the top edge that y holds.
-constexpr int kKnobCentreBelowTop = 4;
 
 // The second the next comment is composed in.
 std::uint32_t currentSecond = 0;
@@ -71,6 +70,47 @@ class LineWriter {
 Composer composer;
 const StoredStrings storedStrings;
 
+static_assert(kKzubMaxLength == kTextSize - 1, "--max-length reaches the longest comment");
+// Every character of a comment written as \u00XX, and room for the rest.
+static_assert(kKzubJsonLineSize >= 6 * kTextSize + 128, "a JSON line holds any comment");
+
+// Why kzub stopped early, on one line, with the settings that caused it.
+std::string GiveUpMessage(const KzubOptions& options, std::uint32_t from) {
+  using namespace kzub_detail;
+  std::string wanted = options.unique ? "new comment" : "comment";
+  if (options.maxLength > 0) {
+    wanted += " of at most " + std::to_string(options.maxLength) + " characters";
+  }
+  std::string frozen;
+  for (int s = 0; s < kSectionCount; ++s) {
+    if (options.frozen[s]) frozen += (frozen.empty() ? "" : ",") + std::string(kSectionNames[s]);
+  }
+  return "kzub: no " + wanted + " in " + std::to_string(kKzubSkipLimit) +
+         " seconds in a row from second " + std::to_string(from) + " (--style " +
+         KzubStyleName(options.style) + " --role " + kRoleNames[options.role] + " --spelling " +
+         kSpellingNames[options.spelling] + " --knobs " + std::to_string(options.knobRows[0]) +
+         "," + std::to_string(options.knobRows[1]) + "," + std::to_string(options.knobRows[2]) +
+         (frozen.empty() ? "" : " --freeze " + frozen) + ")" +
+         (options.maxLength > 0 ? "; try a larger --max-length" : "");
+}
+
+// The comment as one line: plain, after its length mark, or as JSON.
+void PrintLine(const KzubOptions& options, std::uint32_t second, const CapturedBoxes& boxes,
+               LineWriter* out) {
+  if (options.json) {
+    char line[kKzubJsonLineSize];
+    FormatJsonLine(second, boxes.mark, boxes.comment, line, sizeof line);
+    out->Put(line);
+    return;
+  }
+  if (options.mark) {
+    out->Put(boxes.mark);
+    out->Put(" ");
+  }
+  out->Put(boxes.comment);
+  out->Put("\n");
+}
+
 int Run(const KzubOptions& options) {
   CapturedBoxes boxes;
   composer.instance = &storedStrings;
@@ -82,27 +122,37 @@ int Run(const KzubOptions& options) {
   for (int s = 0; s < kSectionCount; ++s) {
     sliders[s] = kInitialSliders[s];
     sliders[s].style = options.style;
-    sliders[s].y = options.knobRows[s] - kKnobCentreBelowTop;
+    sliders[s].y = KnobTop(options.knobRows[s]);
     sliders[s].enabled = 1;
   }
 
   SetClock(ToolClock);
   const std::uint32_t first = options.seedGiven ? options.seed : SystemClockSeconds();
   static LineWriter out(stdout);
-  for (std::uint32_t i = 0; i < options.count; ++i) {
-    if (i == 1) {
+  // The comments printed so far, for --unique: at most --count of them, at
+  // about 160 bytes each (160 MB for the largest count).
+  std::unordered_set<std::string> printed;
+  if (options.unique) printed.reserve(options.count);
+  std::uint32_t second = first;
+  std::uint32_t skipped = 0;  // seconds in a row whose comment was not printed
+  for (std::uint32_t done = 0; done < options.count; ++second) {  // wraps as the clock does
+    currentSecond = second;
+    composer.Compose(options.spelling, options.role, sliders);
+    const bool fits = options.maxLength == 0 ||
+                      std::strlen(boxes.comment) <= static_cast<std::size_t>(options.maxLength);
+    if (!fits || (options.unique && !printed.insert(boxes.comment).second)) {
+      if (++skipped < kKzubSkipLimit) continue;
+      out.Flush();
+      std::fprintf(stderr, "%s\n", GiveUpMessage(options, second - (kKzubSkipLimit - 1)).c_str());
+      return 1;
+    }
+    skipped = 0;
+    PrintLine(options, second, boxes, &out);
+    if (++done == 1) {  // frozen sections keep the first printed comment's text
       for (int s = 0; s < kSectionCount; ++s) {
         if (options.frozen[s]) sliders[s].enabled = 0;
       }
     }
-    currentSecond = first + i;  // wraps as the 32-bit clock does
-    composer.Compose(options.spelling, options.role, sliders);
-    if (options.mark) {
-      out.Put(boxes.mark);
-      out.Put(" ");
-    }
-    out.Put(boxes.comment);
-    out.Put("\n");
   }
   out.Flush();
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;

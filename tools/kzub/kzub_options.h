@@ -8,6 +8,7 @@
 #include <string>
 
 #include "panel/slider_record.h"
+#include "panel/styles.h"
 
 namespace kz {
 
@@ -21,30 +22,67 @@ struct KzubOptions {
   bool seedGiven = false;
   std::uint32_t seed = 0;  // clock reading of the first comment
   bool mark = false;       // start each line with the length mark
+  int maxLength = 0;       // longest comment printed; 0: any length
+  bool unique = false;     // skip a comment already printed
+  bool json = false;       // one JSON object per line
 };
 
 enum class KzubAction { kCompose, kHelp, kVersion, kBadInput };
 
 constexpr std::uint32_t kKzubMaxCount = 1000000;
+constexpr int kKzubMaxLength = 127;  // the longest comment the composer can write
+// Seconds in a row whose comments may all be skipped before kzub gives up.
+constexpr std::uint32_t kKzubSkipLimit = 100000;
+
+// Style `style`'s name as kzub takes it: the style table's, in lower case.
+inline std::string KzubStyleName(int style) {
+  std::string name = kStyleTable[style].name;
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return name;
+}
+
+// Every style name, separated by ", " and, before the last, by `last`.
+inline std::string KzubStyleNames(const char* last) {
+  std::string names;
+  for (int style = 0; style < kStyleCount; ++style) {
+    if (style > 0) names += style + 1 == kStyleCount ? last : ", ";
+    names += KzubStyleName(style);
+  }
+  return names;
+}
 
 inline const char* KzubUsage() {
-  return "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
-         "            [--freeze LIST] [--count N] [--seed SECONDS] [--mark] [--help] [--version]\n"
-         "Composes auction feedback comments, one per line, as the Kudomat Zub window does.\n"
-         "  --style NAME       classic, emotive, exhuberant, flat, chatty or concise"
-         " (default classic)\n"
-         "  --role NAME        buyer or seller (default seller)\n"
-         "  --spelling NAME    american or european (default american)\n"
-         "  --knobs R0,R1,R2   Beginning, Middle and End knob: top, middle, bottom or a row\n"
-         "                     from 47 to 118 (default top,top,top)\n"
-         "  --freeze LIST      sections (beginning, middle, end) frozen from the second\n"
-         "                     comment on, keeping the text of the first\n"
-         "  --count N          how many comments, 1 to 1000000 (default 1)\n"
-         "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295; comment i\n"
-         "                     uses SECONDS + i (default: the current time)\n"
-         "  --mark             start each line with the length mark (<80, =80, >80)\n"
-         "  --help             show this text\n"
-         "  --version          show the version\n";
+  static const std::string usage =
+      "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
+      "            [--freeze LIST] [--count N] [--seed SECONDS] [--max-length N]\n"
+      "            [--unique] [--mark] [--json] [--help] [--version]\n"
+      "Composes auction feedback comments, one per line, as the Kudomat Zub window does.\n"
+      "  --style NAME       " +
+      KzubStyleNames(" or ") + " (default " + KzubStyleName(KzubOptions().style) + ")\n" +
+      "  --role NAME        buyer or seller (default seller)\n"
+      "  --spelling NAME    american or european (default american)\n"
+      "  --knobs R0,R1,R2   Beginning, Middle and End knob: top, middle, bottom or a row\n"
+      "                     from 47 to 118 (default top,top,top)\n"
+      "  --freeze LIST      sections (beginning, middle, end) frozen after the first\n"
+      "                     comment printed, keeping its text\n"
+      "  --count N          how many comments, 1 to 1000000 (default 1)\n"
+      "  --seed SECONDS     clock reading of the first comment, 0 to 4294967295\n"
+      "                     (default: the current time); the next use the seconds after\n"
+      "  --max-length N     print only comments of at most N characters, 1 to 127; a\n"
+      "                     longer one is skipped and the next second tried\n"
+      "  --unique           skip a comment already printed in this run\n"
+      "  --mark             start each line with the length mark (<80, =80, >80)\n"
+      "  --json             one JSON object per line instead:\n"
+      "                     {\"second\": S, \"mark\": \"<80\", \"length\": L, \"comment\": \"...\"}\n"
+      "  --help             show this text\n"
+      "  --version          show the version\n"
+      "When 100000 seconds in a row give no comment to print, kzub stops with exit\n"
+      "status 1. Bad input gives exit status 2.\n"
+      "Example: 20 different comments that fit an 80-character feedback form:\n"
+      "  kzub --max-length 80 --unique --count 20\n";
+  return usage.c_str();
 }
 
 namespace kzub_detail {
@@ -114,8 +152,6 @@ inline bool ParseKnob(const std::string& text, int* row) {
   return true;
 }
 
-inline const char* const kStyleNames[] = {"classic", "emotive", "exhuberant",
-                                          "flat",    "chatty",  "concise"};
 inline const char* const kRoleNames[] = {"buyer", "seller"};
 inline const char* const kSpellingNames[] = {"european", "american"};  // by flag value
 inline const char* const kSectionNames[] = {"beginning", "middle", "end"};
@@ -139,27 +175,39 @@ inline KzubAction ParseKzubOptions(int argc, const char* const* argv, KzubOption
     const std::string option = argv[i];
     if (option == "--help") return KzubAction::kHelp;
     if (option == "--version") return KzubAction::kVersion;
-    if (option == "--mark") {
-      parsed.mark = true;
-      continue;
+    static const struct {
+      const char* name;
+      bool KzubOptions::*flag;
+    } kFlags[] = {{"--mark", &KzubOptions::mark},
+                  {"--unique", &KzubOptions::unique},
+                  {"--json", &KzubOptions::json}};
+    bool isFlag = false;
+    for (const auto& f : kFlags) {
+      if (option == f.name) {
+        parsed.*f.flag = true;
+        isFlag = true;
+      }
     }
-    static const char* const kWithValue[] = {"--style", "--role",  "--spelling", "--knobs",
-                                             "--freeze", "--count", "--seed"};
+    if (isFlag) continue;
+    static const char* const kWithValue[] = {"--style", "--role", "--spelling", "--knobs",
+                                             "--freeze", "--count", "--seed", "--max-length"};
     bool known = false;
     for (const char* name : kWithValue) known = known || option == name;
     if (!known) {
       return bad("unknown option " + Quoted(option) +
                  ": accepted are --style, --role, --spelling, --knobs, --freeze, --count,"
-                 " --seed, --mark, --help, --version");
+                 " --seed, --max-length, --unique, --mark, --json, --help, --version");
     }
     if (i + 1 >= argc) return bad(option + " needs a value; see kzub --help");
     const std::string value = argv[++i];
 
     if (option == "--style") {
-      const int style = FindName(value.c_str(), kStyleNames);
+      int style = -1;
+      for (int s = 0; s < kStyleCount; ++s) {
+        if (SameName(value.c_str(), kStyleTable[s].name)) style = s;
+      }
       if (style < 0) {
-        return bad("unknown style " + Quoted(value) +
-                   ": accepted are classic, emotive, exhuberant, flat, chatty, concise");
+        return bad("unknown style " + Quoted(value) + ": accepted are " + KzubStyleNames(", "));
       }
       parsed.style = style;
     } else if (option == "--role") {
@@ -210,6 +258,14 @@ inline KzubAction ParseKzubOptions(int argc, const char* const* argv, KzubOption
                    std::to_string(kKzubMaxCount));
       }
       parsed.count = static_cast<std::uint32_t>(count);
+    } else if (option == "--max-length") {
+      std::uint64_t length = 0;
+      if (!ParseWhole(value, kKzubMaxLength, &length) || length == 0) {
+        return bad("bad --max-length " + Quoted(value) +
+                   ": accepted is a whole number of characters from 1 to " +
+                   std::to_string(kKzubMaxLength));
+      }
+      parsed.maxLength = static_cast<int>(length);
     } else {  // --seed
       std::uint64_t seed = 0;
       if (!ParseWhole(value, 0xFFFFFFFFu, &seed)) {

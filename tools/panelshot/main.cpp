@@ -22,17 +22,16 @@ int main(int argc, char** argv) {
   const std::string art = argc > 8 ? argv[8] : KZ_SOURCE_DIR "/resources/art";
 
   kz::Raster raster;
-  kz::RasterSurface surface(raster);
   kz::BitmapFolder bitmaps(art);
+  kz::RasterSurface surface(raster, &bitmaps);
   kz::Panel panel;
-  panel.instance = &bitmaps;
   panel.dc = &surface;
   panel.SetStyle(settings[0]);
   panel.SetSpelling(settings[1]);
   panel.SetRole(settings[2]);
   panel.SetSectionState(3);
   for (int i = 0; i < kz::kSectionCount; ++i) panel.MoveKnob(i, settings[3 + i]);
-  panel.PaintPanel(1, 1, 1, 1, 1);
+  panel.PaintPanel(kz::kWholePanel);
 
   const std::vector<std::uint8_t> file = raster.EncodeBmp();
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);

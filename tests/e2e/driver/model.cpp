@@ -6,8 +6,8 @@
 #include "compose/random.h"
 #include "compose/stored_strings.h"
 #include "panel/raster.h"
-#include "shell/command_table.h"
-#include "shell/menu_rules.h"
+#include "midend/command_table.h"
+#include "midend/menu_rules.h"
 
 namespace kze {
 namespace {
@@ -115,12 +115,11 @@ void Model::Message(unsigned second, UINT message, int a, int b) {
 
 kz::Raster Model::Painting() const {
   kz::Raster raster;
-  kz::RasterSurface surface(raster);
   kz::BitmapFolder bitmaps(options().art);
+  kz::RasterSurface surface(raster, &bitmaps);
   kz::Panel painter = panel;
   painter.dc = &surface;
-  painter.instance = &bitmaps;
-  painter.PaintPanel(1, 1, 1, 1, 1);
+  painter.PaintPanel(kz::kWholePanel);
   return raster;
 }
 

@@ -11,7 +11,7 @@
 
 #include "model.h"
 #include "resources/resource_ids.h"
-#include "shell/command_table.h"
+#include "midend/command_table.h"
 
 namespace kze {
 namespace {

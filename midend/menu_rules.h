@@ -25,6 +25,7 @@ struct MenuChanges {
 MenuChanges MenuRuleChanges(int commandId, bool flag, const bool sectionChecked[3]);
 
 // The items greyed in the menu before any command has run.
-extern const int kInitiallyGreyed[6];
+constexpr int kInitiallyGreyedCount = 6;
+extern const int kInitiallyGreyed[kInitiallyGreyedCount];
 
 }  // namespace kz

@@ -1,7 +1,8 @@
 // The command table of the main window.
-#include "shell/command_table.h"
+#include "midend/command_table.h"
 
-#include "panel/slider_record.h"
+#include "panel/panel.h"
+#include "panel/styles.h"
 #include "resources/resource_ids.h"
 
 namespace kz {
@@ -18,12 +19,10 @@ const CommandEntry kCommands[] = {
     {IDC_END_BOX, A::SectionBox, 2, 0, {}},
     {IDM_HELP, A::Dialog, IDD_HELP, 0, {}},
     {IDM_ABOUT, A::Dialog, IDD_ABOUT, 0, {}},
-    {IDM_CLASSIC, A::Style, 0, 0, {{IDM_CLASSIC, true}}},
-    {IDM_EMOTIVE, A::Style, 1, 0, {{IDM_EMOTIVE, true}}},
-    {IDM_EXHUBERANT, A::Style, 2, 0, {{IDM_EXHUBERANT, true}}},
-    {IDM_FLAT, A::Style, 3, 0, {{IDM_FLAT, true}}},
-    {IDM_CHATTY, A::Style, 4, 0, {{IDM_CHATTY, true}}},
-    {IDM_CONCISE, A::Style, 5, 0, {{IDM_CONCISE, true}}},
+#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
+  {command, A::Style, StyleOfCommand(command), 0, {{command, true}}},
+#include "resources/styles.def"
+#undef KZ_STYLE
     // Spelling and role run the rule of the choice not made.
     {IDM_AMERICAN, A::Spelling, 1, 0, {{IDM_EUROPEAN, true}}},
     {IDM_EUROPEAN, A::Spelling, 0, 0, {{IDM_AMERICAN, true}}},
@@ -42,16 +41,20 @@ const CommandEntry kCommands[] = {
     {IDM_ALL_MIDDLE, A::MoveEnabled, 0, kMiddleRow, {}},
     {IDM_ALL_BOTTOM, A::MoveEnabled, 0, kBottomRow, {}},
     {IDM_RANDOM, A::MoveRandom, 0, 0, {}},
-    {IDM_ENABLE_BEGINNING, A::SectionState, 0, 0,
+    {IDM_ENABLE_BEGINNING, A::SectionState, kEnableSection + 0, 0,
      {{IDM_ENABLE_BEGINNING, true}, {IDM_BEGINNING_TOP, true}}},
-    {IDM_ENABLE_MIDDLE, A::SectionState, 1, 0, {{IDM_ENABLE_MIDDLE, true}, {IDM_MIDDLE_TOP, true}}},
-    {IDM_ENABLE_END, A::SectionState, 2, 0, {{IDM_ENABLE_END, true}, {IDM_END_TOP, true}}},
-    {IDM_ENABLE_ALL, A::SectionState, 3, 0, {{IDM_ENABLE_ALL, true}}},
-    {IDM_FREEZE_BEGINNING, A::SectionState, 4, 0,
+    {IDM_ENABLE_MIDDLE, A::SectionState, kEnableSection + 1, 0,
+     {{IDM_ENABLE_MIDDLE, true}, {IDM_MIDDLE_TOP, true}}},
+    {IDM_ENABLE_END, A::SectionState, kEnableSection + 2, 0,
+     {{IDM_ENABLE_END, true}, {IDM_END_TOP, true}}},
+    {IDM_ENABLE_ALL, A::SectionState, kEnableAllSections, 0, {{IDM_ENABLE_ALL, true}}},
+    {IDM_FREEZE_BEGINNING, A::SectionState, kFreezeSection + 0, 0,
      {{IDM_FREEZE_BEGINNING, true}, {IDM_BEGINNING_TOP, false}}},
-    {IDM_FREEZE_MIDDLE, A::SectionState, 5, 0, {{IDM_FREEZE_MIDDLE, true}, {IDM_MIDDLE_TOP, false}}},
-    {IDM_FREEZE_END, A::SectionState, 6, 0, {{IDM_FREEZE_END, true}, {IDM_END_TOP, false}}},
-    {IDM_FREEZE_ALL, A::SectionState, 7, 0, {{IDM_FREEZE_ALL, true}}},
+    {IDM_FREEZE_MIDDLE, A::SectionState, kFreezeSection + 1, 0,
+     {{IDM_FREEZE_MIDDLE, true}, {IDM_MIDDLE_TOP, false}}},
+    {IDM_FREEZE_END, A::SectionState, kFreezeSection + 2, 0,
+     {{IDM_FREEZE_END, true}, {IDM_END_TOP, false}}},
+    {IDM_FREEZE_ALL, A::SectionState, kFreezeAllSections, 0, {{IDM_FREEZE_ALL, true}}},
 };
 
 const int kEditTop[kSectionCount] = {IDM_BEGINNING_TOP, IDM_MIDDLE_TOP, IDM_END_TOP};
@@ -71,11 +74,12 @@ const CommandEntry* FindCommand(int id) {
 // freezes it like Tools > Freeze.
 CommandEntry SectionBoxCommand(int section, bool checked) {
   if (section < 0 || section >= kSectionCount) return {0, A::SectionState, -1, 0, {}};
+  const int box = kSectionCheckboxes[section];
   if (checked) {
-    return {IDC_BEGINNING_BOX + section, A::SectionState, section, 0,
+    return {box, A::SectionState, kEnableSection + section, 0,
             {{kEditTop[section], true}, {kEnableItem[section], true}}};
   }
-  return {IDC_BEGINNING_BOX + section, A::SectionState, section + 4, 0,
+  return {box, A::SectionState, kFreezeSection + section, 0,
           {{kEditTop[section], false}, {kFreezeItem[section], true}}};
 }
 
