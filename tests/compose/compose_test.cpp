@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "panel/styles.h"
 #include "tests/compose/composer_fixture.h"
 
 namespace kz {
@@ -39,6 +40,8 @@ TEST(Compose, GivesTheCommentsOfKnownSeconds) {
     ComposeAt(*c, k.second, k.style, k.spelling, k.role, k.y);
     EXPECT_STREQ(c->outputText, k.comment) << k.second;
   }
+  ComposeAt(*c, 1, kStyleCount, 1, 1, {43, 43, 43});  // a style without a template set
+  EXPECT_STREQ(c->outputText, ".");
 }
 
 // Every list holds the one word "w<group>_<list>": each step's word tells
@@ -138,7 +141,7 @@ struct FakeStrings final : StringSource {
 
 TEST(WordBank, LoadsListsTheStoredTableNeverHolds) {
   FakeStrings s;
-  s.texts[200] = std::string(30, 'a') + " b  ";      // short entries: 17 characters
+  s.texts[200] = std::string(30, 'a') + " b2c  ";    // short entries: 17 characters
   s.texts[201] = "five\t\nsix  ";                     // two separators end a list
   s.texts[202] = " lead  ";                           // a leading one leaves entry 0 empty
   s.texts[204] = "a9b \xE9t  ";                       // digits are spaces; high bytes stay
@@ -147,7 +150,7 @@ TEST(WordBank, LoadsListsTheStoredTableNeverHolds) {
   c->LoadWordLists();
   const WordGroup& g = c->groups[0];
   const std::pair<const char*, std::string> cases[] = {
-      {g.Entry(0, 0), std::string(17, 'a')}, {g.Entry(0, 1), "b"}, {g.Entry(1, 0), "five"},
+      {g.Entry(0, 0), std::string(17, 'a')}, {g.Entry(0, 1), "b c"}, {g.Entry(1, 0), "five"},
       {g.Entry(1, 1), ""}, {g.Entry(2, 0), ""}, {g.Entry(2, 1), "lead"}, {g.Entry(4, 0), "a b"},
       {g.Entry(4, 1), "\xE9t"},
   };

@@ -187,6 +187,7 @@ void Monkey() {
   Program& program = walk.program();
   HWND w = program.window();
   std::vector<int> commands;
+  int dialogs = 0;
   for (int id : MenuIds()) {
     if (id != IDM_EXIT && id != IDM_HELP && id != IDM_ABOUT) commands.push_back(id);
   }
@@ -200,8 +201,25 @@ void Monkey() {
     walk.Step(Format("checkbox %d", id), [&] { program.Click(id); },
               [id](Model& m, unsigned s) { m.Message(s, WM_COMMAND, id); });
   };
+  // Help or About: modal, closed by OK, Esc or the close command in turn.
+  auto dialog = [&](int id) {
+    const int way = dialogs++ % 3;
+    walk.Step(Format("dialog %d, closed the %d. way", id, way), [&] {
+      program.Post(w, WM_COMMAND, static_cast<WPARAM>(id));
+      HWND shown = nullptr;
+      for (int i = 0; i < 300 && !shown; ++i, Sleep(10)) {
+        shown = FindWindowA("#32770", id == IDM_HELP ? "Help" : "About");
+      }
+      if (!shown || IsWindowEnabled(w)) Fatal("no modal dialog opened");
+      if (way == 0) program.Post(GetDlgItem(shown, IDOK), BM_CLICK);
+      if (way == 1) BringToFront(shown), Keys({VK_ESCAPE});
+      if (way == 2) program.Post(shown, WM_SYSCOMMAND, SC_CLOSE);
+      for (int i = 0; i < 300 && IsWindow(shown); ++i) Sleep(10);
+      if (IsWindow(shown)) Fatal("the dialog stays open");
+    }, [](Model&, unsigned) {});
+  };
   // Every command and checkbox once, Ctrl+R with the focus on the window,
-  // then on the comment box; then the random steps.
+  // then on the comment box, each way of closing a dialog; then random steps.
   for (int id : commands) walk.Message(Format("command %d", id), WM_COMMAND, id);
   for (int id : {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX, IDC_END_BOX, IDC_MIDDLE_BOX, IDC_BEGINNING_BOX}) box(id);
   ctrlR();
@@ -209,6 +227,7 @@ void Monkey() {
     BringToFront(w), MouseTo(w, 300, 150), MouseButton(true), MouseButton(false), MouseTo(w, 300, -10);
   }, [](Model&, unsigned) {});
   ctrlR();
+  for (int id : {IDM_HELP, IDM_ABOUT, IDM_HELP}) dialog(id);
   for (int step = 0; step < options().steps; ++step) {
     const int pick = below(100);
     if (pick < 30) {
@@ -254,21 +273,8 @@ void Monkey() {
       });
     } else if (pick < 93) {
       ctrlR();
-    } else if (pick < 95) {  // Help or About: modal, closed by OK, Esc or the close command
-      const int id = below(2) ? IDM_HELP : IDM_ABOUT, way = below(3);
-      walk.Step(Format("dialog %d, closed the %d. way", id, way), [&] {
-        program.Post(w, WM_COMMAND, static_cast<WPARAM>(id));
-        HWND dialog = nullptr;
-        for (int i = 0; i < 300 && !dialog; ++i, Sleep(10)) {
-          dialog = FindWindowA("#32770", id == IDM_HELP ? "Help" : "About");
-        }
-        if (!dialog || IsWindowEnabled(w)) Fatal("no modal dialog opened");
-        if (way == 0) program.Post(GetDlgItem(dialog, IDOK), BM_CLICK);
-        if (way == 1) BringToFront(dialog), Keys({VK_ESCAPE});
-        if (way == 2) program.Post(dialog, WM_SYSCOMMAND, SC_CLOSE);
-        for (int i = 0; i < 300 && IsWindow(dialog); ++i) Sleep(10);
-        if (IsWindow(dialog)) Fatal("the dialog stays open");
-      }, [](Model&, unsigned) {});
+    } else if (pick < 95) {
+      dialog(below(2) ? IDM_HELP : IDM_ABOUT);
     } else {
       const char typed = static_cast<char>(32 + below(95));
       std::string text;  // typing is the edit control's business: its result is taken as is
