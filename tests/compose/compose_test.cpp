@@ -145,6 +145,8 @@ TEST(WordBank, LoadsListsTheStoredTableNeverHolds) {
   s.texts[201] = "five\t\nsix  ";                     // two separators end a list
   s.texts[202] = " lead  ";                           // a leading one leaves entry 0 empty
   s.texts[204] = "a9b \xE9t  ";                       // digits are spaces; high bytes stay
+  for (int i = 0; i < 200; ++i) s.texts[207] += "w ";  // a list holds 200 words at most
+  s.texts[207] += "extra  ";
   auto c = std::make_unique<Composer>();
   c->instance = &s;
   c->LoadWordLists();
@@ -152,7 +154,7 @@ TEST(WordBank, LoadsListsTheStoredTableNeverHolds) {
   const std::pair<const char*, std::string> cases[] = {
       {g.Entry(0, 0), std::string(17, 'a')}, {g.Entry(0, 1), "b c"}, {g.Entry(1, 0), "five"},
       {g.Entry(1, 1), ""}, {g.Entry(2, 0), ""}, {g.Entry(2, 1), "lead"}, {g.Entry(4, 0), "a b"},
-      {g.Entry(4, 1), "\xE9t"},
+      {g.Entry(4, 1), "\xE9t"}, {c->groups[1].Entry(0, 199), "w"}, {c->groups[1].Entry(1, 0), ""},
   };
   for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
 }

@@ -56,6 +56,8 @@ std::string RunKzub(const std::string& args) {
 // out for that second. (kzub_run_test: its lines against the composer.)
 TEST(Kzub, DefaultsAreTheWindowsStartingChoices) {
   EXPECT_EQ(RunKzub("--knobs 103,103,103 --seed 1700000102"), "Quick ! Enjoyable ;) A++!\n");
+  EXPECT_EQ(RunKzub("--style exhuberant --spelling european --seed 1700000021"),
+            "Honourable payer :) Refreshingly direct payment. Specifically amicable A+++.\n");
 }
 
 }  // namespace
