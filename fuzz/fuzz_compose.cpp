@@ -69,9 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   kz::SliderRecord sliders[kz::kSectionCount] = {kz::kInitialSliders[0], kz::kInitialSliders[1],
                                                  kz::kInitialSliders[2]};
-  sliders[0].style = input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(0, 5)
+  // Mostly the table's styles and roles, and one past either end of each.
+  sliders[0].style = input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(-1, 6)
                                          : input.ConsumeIntegral<int32_t>();
-  const int role = input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(0, 1)
+  const int role = input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(-1, 2)
                                        : input.ConsumeIntegral<int>();
   const int spelling = input.ConsumeIntegralInRange<int>(-1, 2);
   for (kz::SliderRecord& slider : sliders) {

@@ -8,7 +8,6 @@
 #include <map>
 #include <string>
 
-#include "panel/styles.h"
 #include "tests/compose/composer_fixture.h"
 
 namespace kz {
@@ -40,8 +39,6 @@ TEST(Compose, GivesTheCommentsOfKnownSeconds) {
     ComposeAt(*c, k.second, k.style, k.spelling, k.role, k.y);
     EXPECT_STREQ(c->outputText, k.comment) << k.second;
   }
-  ComposeAt(*c, 1, kStyleCount, 1, 1, {43, 43, 43});  // a style without a template set
-  EXPECT_STREQ(c->outputText, ".");
 }
 
 // Every list holds the one word "w<group>_<list>": each step's word tells

@@ -4,6 +4,7 @@
 // stderr.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -39,7 +40,8 @@ struct RunResult {
 };
 
 RunResult RunShell(const std::string& command) {
-  const std::string errFile = ::testing::TempDir() + "kzub_stderr.txt";
+  // One file per test process: ctest may run the tests side by side.
+  const std::string errFile = ::testing::TempDir() + "kzub_stderr_" + std::to_string(getpid()) + ".txt";
   RunResult run;
   std::FILE* pipe = popen(("{ " + command + "; } 2>" + errFile).c_str(), "r");
   if (!pipe) return {-1, "", ""};
