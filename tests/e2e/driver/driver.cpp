@@ -174,6 +174,10 @@ kz::Raster Program::Repainted() {
   InvalidateRect(window_, nullptr, TRUE);
   Send(window_, WM_PAINT);
   Send(window_, WM_NULL);
+  return Picture();
+}
+
+kz::Raster Program::Picture() {
   RECT client;
   GetClientRect(window_, &client);
   kz::Raster picture(client.right, client.bottom);

@@ -46,7 +46,8 @@ class Program {
   void Click(int id) { Send(Control(id), BM_CLICK); }
   // Item greyed, by command id, read inside the program by the probe.
   std::map<int, bool> Greyed(const std::vector<int>& ids);
-  // The client area after a full repaint.
+  // The client area as the program left it, and after a full repaint.
+  kz::Raster Picture();
   kz::Raster Repainted();
   bool WaitExit(DWORD ms, DWORD* code);
 

@@ -51,9 +51,11 @@ struct Seen {
   kz::Raster picture;
 };
 
-Seen Look(Program& p) {
+// A knob move draws only what changed; a full repaint would hide what it left
+// behind, so the window is judged as it was left, and repainted only after.
+Seen Look(Program& p, bool repaint) {
   Seen s{p.Greyed(MenuIds()), {p.Checked(400), p.Checked(401), p.Checked(402)}, p.Text(101),
-         p.Text(100), "(no text)", p.Repainted()};
+         p.Text(100), "(no text)", repaint ? p.Repainted() : p.Picture()};
   ReadClipboard(&s.clipboard);
   return s;
 }
@@ -145,15 +147,21 @@ class Walk {
   // may hide which second it was composed in); ends the walk when there are none.
   void Settle(const std::string& what, unsigned t0) {
     std::string differences;
-    // Real input arrives in its own time; a picture read just after drawing may be stale.
-    for (int attempt = 0; attempt < 10; ++attempt, Sleep(100)) {
-      const Seen seen = Look(program());
+    // Real input arrives in its own time; a picture read just after drawing may be
+    // stale. The window as left must agree first, then after a full repaint.
+    bool repaint = false;
+    for (int attempt = 0; attempt < 20;) {
+      const Seen seen = Look(program(), repaint);
       std::map<std::string, Model> agreeing;  // seconds that made no difference leave copies
       for (const Model& m : candidates_) {
         differences = Differences(m, seen);
         if (differences.empty()) agreeing.emplace(Key(m), m);
       }
-      if (!agreeing.empty()) {
+      if (agreeing.empty()) {
+        ++attempt, Sleep(100);
+      } else if (!repaint) {
+        repaint = true;
+      } else {
         candidates_.clear();
         for (const auto& [key, m] : agreeing) candidates_.push_back(m);
         path_ += "\n      " + what;
