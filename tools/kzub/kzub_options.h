@@ -53,6 +53,11 @@ inline std::string KzubStyleNames(const char* last) {
   return names;
 }
 
+// The rows a knob may be given, as the help and the refusals name them.
+inline std::string KzubRowRange() {
+  return std::to_string(kTopRow) + " to " + std::to_string(kBottomRow);
+}
+
 inline const char* KzubUsage() {
   static const std::string usage =
       "usage: kzub [--style NAME] [--role NAME] [--spelling NAME] [--knobs R0,R1,R2]\n"
@@ -64,7 +69,7 @@ inline const char* KzubUsage() {
       "  --role NAME        buyer or seller (default seller)\n"
       "  --spelling NAME    american or european (default american)\n"
       "  --knobs R0,R1,R2   Beginning, Middle and End knob: top, middle, bottom or a row\n"
-      "                     from 47 to 118 (default top,top,top)\n"
+      "                     from " + KzubRowRange() + " (default top,top,top)\n"
       "  --freeze LIST      sections (beginning, middle, end) frozen after the first\n"
       "                     comment printed, keeping its text\n"
       "  --count N          how many comments, 1 to 1000000 (default 1)\n"
@@ -225,12 +230,13 @@ inline KzubAction ParseKzubOptions(int argc, const char* const* argv, KzubOption
       int count = 0;
       if (!SplitList(value, items, &count) || count != kSectionCount) {
         return bad("bad --knobs " + Quoted(value) +
-                   ": give three knobs R0,R1,R2, each top, middle, bottom or a row from 47 to 118");
+                   ": give three knobs R0,R1,R2, each top, middle, bottom or a row from " +
+                   KzubRowRange());
       }
       for (int s = 0; s < kSectionCount; ++s) {
         if (!ParseKnob(items[s], &parsed.knobRows[s])) {
           return bad("bad knob " + Quoted(items[s]) + " in --knobs " + Quoted(value) +
-                     ": each knob is top, middle, bottom or a row from 47 to 118");
+                     ": each knob is top, middle, bottom or a row from " + KzubRowRange());
         }
       }
     } else if (option == "--freeze") {
