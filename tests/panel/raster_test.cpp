@@ -132,14 +132,5 @@ TEST(RasterSurface, CopiesPlainAndMaskedWithClippingAtEveryEdge) {
   }
 }
 
-TEST(RasterSurface, MaskedCopyIsAndThenOr) {
-  BlitFixture f;
-  f.raster.Fill(Rgb(0x0F, 0xF0, 0x33));
-  f.bitmaps.files[20] = MakeBmp(8, {Rgb(0x30, 0x01, 0x80)}, {{0}});
-  f.bitmaps.files[21] = MakeBmp(8, {Rgb(0x3C, 0xFF, 0x0F)}, {{0}});
-  EXPECT_EQ(f.surface.CopyBitmap(2, 2, 0, 0, 1, 1, 20, true), 1);
-  EXPECT_EQ(f.raster.At(2, 2), Rgb((0x0F & 0x3C) | 0x30, (0xF0 & 0xFF) | 0x01, (0x33 & 0x0F) | 0x80));
-}
-
 }  // namespace
 }  // namespace kz
