@@ -10,10 +10,7 @@ scripts/build.sh native >/dev/null
 source scripts/wine-env.sh
 kz_choose_build
 scripts/build.sh "$KZ_BUILD" >/dev/null
-trap kz_wine_stop EXIT
-kz_xvfb_start
-kz_wine_prefix "$PWD/build/wine-$KZ_BUILD" desktop
-kz_wineserver_start
+kz_wine_session "$KZ_BUILD"
 # The bench tool starts the program, sets a state, presses Zub and holds still.
 log=$(mktemp)
 "$KZ_WINE" "build/$KZ_BUILD/bench/program/kzbench.exe" pose \

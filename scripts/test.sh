@@ -6,7 +6,6 @@
 # here is ended on the way out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 # The builds run their own make; the outer one's flags are not theirs.
 unset MAKEFLAGS MFLAGS MAKELEVEL
 
@@ -30,20 +29,12 @@ source scripts/wine-env.sh
 kz_choose_build
 main=$KZ_BUILD
 echo "== end-to-end tests of build/$main/shell/KudomatZub.exe: $KZ_WHY"
-trap kz_wine_stop EXIT
-kz_xvfb_start
-e2e() {  # build, prefix, ctest arguments...
-  local build=$1 prefix=$2
-  shift 2
-  kz_use_build "$build"
-  kz_wine_prefix "$prefix" desktop
-  kz_wineserver_start
-  ctest --test-dir "build/$build" --output-on-failure -E '^pe_' "$@"
-  wineserver -k >/dev/null 2>&1 || true
-}
-e2e "$main" "${KZ_WINEPREFIX:-$root/build/wine-$main}"
+kz_wine_session "$main" "${KZ_WINEPREFIX:-}"
+ctest --test-dir "build/$main" --output-on-failure -E '^pe_'
 if [ "$main" = win32 ]; then
   echo "== smoke test of the 64-bit build, which this machine can run too"
-  e2e win64 "$root/build/wine-win64" -R '^e2e_(smoke|kzub_matches_native)$'
+  wineserver -k >/dev/null 2>&1 || true
+  kz_wine_session win64
+  ctest --test-dir build/win64 --output-on-failure -R '^e2e_(smoke|kzub_matches_native)$'
 fi
 scripts/web-test.sh

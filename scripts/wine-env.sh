@@ -6,6 +6,7 @@
 #   kz_wine_prefix DIR [desktop]  make (once) and select a prefix
 #   kz_xvfb_start                 start a private 24-bit X server, set DISPLAY
 #   kz_wineserver_start           a persistent, warmed wine server
+#   kz_wine_session BUILD         all three for BUILD (X server once), ended on exit
 #   kz_wine_stop                  end the wine server and the X server
 #
 # KZ_FORCE_WIN64=1 takes the 64-bit path on a machine that could run both.
@@ -16,6 +17,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 KZ_XVFB_PID=""
 
 kz_use_build() {
+  KZ_BUILD=$1
   case "$1" in
     win32)
       export WINEARCH=win32
@@ -34,7 +36,7 @@ kz_use_build() {
 # kernel without 32-bit emulation cannot start Wine's 32-bit loader.
 kz_choose_build() {
   if [ -n "${KZ_FORCE_WIN64:-}" ]; then
-    KZ_BUILD=win64 KZ_WHY="KZ_FORCE_WIN64 is set"
+    KZ_WHY="KZ_FORCE_WIN64 is set" KZ_BUILD=win64
   elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
     KZ_BUILD=win32 KZ_WHY="this machine runs 32-bit programs"
   else
@@ -91,4 +93,14 @@ kz_wine_stop() {
     wait "$KZ_XVFB_PID" 2>/dev/null || true
     KZ_XVFB_PID=""
   fi
+}
+
+# The X server (started once), BUILD's own prefix under build/ and a warmed
+# wine server; all of them end when the script does.
+kz_wine_session() {
+  kz_use_build "$1"
+  trap kz_wine_stop EXIT
+  if [ -z "$KZ_XVFB_PID" ]; then kz_xvfb_start; fi
+  kz_wine_prefix "${2:-$PWD/build/wine-$1}" desktop
+  kz_wineserver_start
 }

@@ -7,9 +7,6 @@ source scripts/wine-env.sh
 kz_choose_build
 build=build/$KZ_BUILD
 scripts/build.sh "$KZ_BUILD" >/dev/null
-trap kz_wine_stop EXIT
-kz_xvfb_start
-kz_wine_prefix "$PWD/build/wine-$KZ_BUILD" desktop
-kz_wineserver_start
+kz_wine_session "$KZ_BUILD"
 "$KZ_WINE" "$build/bench/program/kzbench.exe" speed --exe "$PWD/$build/shell/KudomatZub.exe" \
   --minimal "$PWD/$build/bench/program/kzminimal.exe"

@@ -11,10 +11,7 @@ root=$PWD
 source scripts/wine-env.sh
 kz_choose_build
 build=$root/build/$KZ_BUILD
-trap kz_wine_stop EXIT
-kz_xvfb_start
-kz_wine_prefix "$root/build/wine-$KZ_BUILD" desktop
-kz_wineserver_start
+kz_wine_session "$KZ_BUILD"
 if [ "${1:-}" = "--driver" ]; then
   shift
   scenario=$1
