@@ -46,6 +46,13 @@ class Program {
   void Click(int id) { Send(Control(id), BM_CLICK); }
   // Item greyed, by command id, read inside the program by the probe.
   std::map<int, bool> Greyed(const std::vector<int>& ids);
+  // Runs the probe's entry `name` on a thread of the program on a copy of
+  // `block`, copies the block back and gives the entry's result.
+  DWORD Probe(const char* name, void* block, size_t size);
+  // Where the probe's export `name` lies in the program. Either loads the
+  // probe into the program the first time.
+  BYTE* ProbeExport(const char* name);
+  HANDLE process() const { return info_.hProcess; }
   // The client area as the program left it, and after a full repaint.
   kz::Raster Picture();
   kz::Raster Repainted();

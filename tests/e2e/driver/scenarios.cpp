@@ -387,10 +387,14 @@ void Monkey() {
 
 }  // namespace kze
 
+namespace kze {
+void Faults();  // faults.cpp
+}  // namespace kze
+
 int main(int argc, char** argv) {
   using namespace kze;
   const std::map<std::string, void (*)()> scenarios = {
-      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}};
+      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}, {"faults", Faults}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
     std::string value = argv[i + 1];
@@ -404,7 +408,7 @@ int main(int argc, char** argv) {
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
-    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke --exe PATH --probe PATH --art DIR "
+    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke|faults --exe PATH --probe PATH --art DIR "
                          "[--seed N] [--steps N]\n");
     return 2;
   }
