@@ -51,13 +51,15 @@ std::string Flash(Program& program) {
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
     answered = true;
   });
+  // Sampled until the comment is in, then until no knob is white (at most 300 ms more).
   DWORD firstWhite[3] = {0, 0, 0}, allWhite = 0, end = 0;
-  bool whiteAfter = false;
-  for (bool done = false; !done;) {
-    done = answered, Sleep(2);
-    const DWORD now = GetTickCount() - start;
+  int white = 0;
+  for (DWORD now = 0; !end || (white && now < end + 300);) {
+    const bool done = answered;
+    Sleep(2);
+    now = GetTickCount() - start;
     HDC dc = GetDC(window);
-    int white = 0;
+    white = 0;
     for (int s = 0; s < kz::kSectionCount; ++s) {
       if (GetPixel(dc, kz::kInitialSliders[s].x + 4, kz::kMiddleRow) != RGB(255, 255, 255)) continue;
       ++white;
@@ -65,7 +67,7 @@ std::string Flash(Program& program) {
     }
     ReleaseDC(window, dc);
     if (white == 3 && !allWhite) allWhite = now;
-    if (done) end = now, whiteAfter = white > 0;
+    if (done && !end) end = now;
   }
   asking.join();
   // Six steps 80 ms apart, then the comment. Under Wine a step is seen on the
@@ -76,7 +78,7 @@ std::string Flash(Program& program) {
     seen += "not white one by one, ";
   }
   if (!allWhite) seen += "never all white at once, ";
-  if (whiteAfter) seen += "still white after the comment, ";
+  if (white) seen += "still white after the comment, ";
   if (program.Text(IDC_COMMENT) == before) seen += "no new comment, ";
   if (end < 450 || end > 1500) seen += Format("the comment %lu ms after the Zub, ", end);
   if (firstWhite[0] && firstWhite[0] + 200 > end) {
