@@ -21,7 +21,7 @@ constexpr std::uint32_t kFirstSecond = 1000000000u;
 const char* const kRoleNames[] = {"AsBuyer", "AsSeller"};
 
 std::uint32_t clockSecond = 0;
-std::uint32_t BenchClock() { return clockSecond; }
+Seconds BenchClock() { return clockSecond; }
 
 struct NullDisplay final : TextDisplay {
   void ShowText(int, const char*) override {}

@@ -29,8 +29,8 @@ void Check(bool ok) {
 
 bool Terminated(const char* text, size_t size) { return std::memchr(text, '\0', size) != nullptr; }
 
-std::uint32_t fuzzSecond = 0;
-std::uint32_t FuzzClock() { return fuzzSecond; }
+kz::Seconds fuzzSecond = 0;
+kz::Seconds FuzzClock() { return fuzzSecond; }
 
 // Fills a list with words from the input: any length, empty entries too.
 void Damage(FuzzedDataProvider& input, kz::WordGroup& group, int list) {
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                    : input.ConsumeIntegral<int32_t>();
     slider.enabled = input.ConsumeIntegral<uint8_t>();
   }
-  fuzzSecond = input.ConsumeIntegral<uint32_t>();
+  fuzzSecond = input.ConsumeIntegral<int64_t>();  // any second, 2038 and 1901 too
 
   // Leftover texts of earlier runs, which frozen sections keep.
   for (auto& text : composer.sectionText) {

@@ -16,8 +16,8 @@
 namespace kz {
 namespace testing_support {
 
-inline std::uint32_t clockReading = 0;
-inline std::uint32_t TestClock() { return clockReading; }
+inline Seconds clockReading = 0;
+inline Seconds TestClock() { return clockReading; }
 struct RecordingDisplay final : TextDisplay {
   std::map<int, std::string> texts;
   void ShowText(int id, const char* text) override { texts[id] = text; }
@@ -34,7 +34,7 @@ inline std::unique_ptr<Composer> StoredComposer() {
 }
 
 // Composes at clock second `second` with the knobs' top edges `y`.
-inline void ComposeAt(Composer& c, std::uint32_t second, int style, int spelling, int role,
+inline void ComposeAt(Composer& c, Seconds second, int style, int spelling, int role,
                       const int (&y)[kSectionCount], const bool (&enabled)[kSectionCount] = {
                                                          true, true, true}) {
   SliderRecord sliders[kSectionCount];

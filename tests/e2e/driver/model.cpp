@@ -20,7 +20,7 @@ struct Shown final : kz::TextDisplay {
 };
 
 unsigned clockSecond = 0;
-std::uint32_t ModelClock() { return clockSecond; }
+kz::Seconds ModelClock() { return clockSecond; }
 
 kz::Composer& StoredComposer() {
   static const kz::StoredStrings strings;
