@@ -10,7 +10,7 @@ using namespace kz;
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
   LoadWindowStrings(instance);
   RegisterAppClass(instance);
-  if (!CreateAppWindow(instance, showState)) return 0;
+  if (!CreateAppWindow(instance, showState)) return 1;
   SetWindowPos(mainWindow, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE);
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
 
