@@ -90,7 +90,7 @@ TEST(Compose, GivesTheCommentsOfKnownSeconds) {
 TEST(Templates, EveryValueIsPinned) {
   std::uint64_t digest = 14695981039346656037u;
   const auto* values = reinterpret_cast<const std::int32_t*>(kTemplateSets);
-  for (std::size_t i = 0; i < sizeof kTemplateSets / sizeof *values; ++i) {
+  for (std::size_t i = 0; i < kTemplateSetCount * sizeof(TemplateSet) / sizeof(*values); ++i) {
     digest = (digest ^ static_cast<std::uint32_t>(values[i])) * 1099511628211u;
   }
   EXPECT_EQ(digest, 16203215355695497881u) << "the template table changed: check its comments, then pin the new digest";
@@ -174,8 +174,8 @@ TEST(FinishComment, TidiesTheRawComment) {
     std::memset(c.outputText, 0, sizeof c.outputText);
     k.raw.copy(c.outputText, sizeof c.outputText - 1);
     c.FinishComment();
-    EXPECT_EQ(display.texts[kCommentBox], k.finished) << "raw \"" << k.raw << "\"";
-    EXPECT_EQ(display.texts[kLengthMarkBox], k.mark) << "raw \"" << k.raw << "\"";
+    EXPECT_EQ(display.comment, k.finished) << "raw \"" << k.raw << "\"";
+    EXPECT_EQ(display.mark, k.mark) << "raw \"" << k.raw << "\"";
   }
 }
 

@@ -87,7 +87,7 @@ void Expected(const Case& k, std::string* decoded, std::string* marked, std::str
   std::set<std::string> printed;
   for (Seconds second = k.seed, done = 0; done < k.count; ++second) {
     ComposeAt(*c, second, k.style, k.spelling, k.role, k.y, enabled);
-    const std::string comment = display.texts[kCommentBox], mark = display.texts[kLengthMarkBox];
+    const std::string comment = display.comment, mark = display.mark;
     if ((k.maxLength && comment.size() > k.maxLength) ||
         (k.unique && !printed.insert(comment).second)) {
       continue;

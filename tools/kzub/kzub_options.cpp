@@ -3,7 +3,7 @@
 // reading, the refusal of an unknown option and --help all come from it.
 #include "tools/kzub/kzub_options.h"
 
-#include "panel/styles.h"
+#include "resources/styles.h"
 
 namespace kz {
 namespace {

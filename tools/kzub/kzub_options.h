@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "panel/slider_record.h"
+#include "compose/compose_settings.h"
 
 namespace kz {
 
