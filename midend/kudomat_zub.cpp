@@ -137,9 +137,8 @@ void KudomatZub::PointerRelease() {
 void KudomatZub::StepKnob(int section, int rows) {
   ReseedFromClock();
   if (section < 0 || section >= kSectionCount || !panel_.sliders[section].enabled) return;
-  int row = KnobRow(panel_.sliders[section].y) - rows;
-  row = row < kTopRow ? kTopRow : row > kBottomRow ? kBottomRow : row;
-  panel_.MoveKnob(section, row);
+  const long long row = static_cast<long long>(KnobRow(panel_.sliders[section].y)) - rows;
+  panel_.MoveKnob(section, static_cast<int>(row < kTopRow ? kTopRow : row > kBottomRow ? kBottomRow : row));
 }
 
 void KudomatZub::Repaint() { panel_.PaintPanel(kWholePanel); }
