@@ -1,7 +1,8 @@
 // The command table and the menu rules against what the menu says: each
-// item does what its caption in the resource script names, and after any
-// sequence of commands and checkbox clicks the greyed items are exactly the
-// choices in force, as a person reads them off the settings.
+// item does what its caption in the resource script names, every entry and
+// style row is pinned, and after any sequence of commands and checkbox
+// clicks the greyed items are exactly the choices in force, as a person
+// reads them off the settings.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -66,6 +67,35 @@ TEST(CommandTable, EachItemDoesWhatItsCaptionSays) {
     ++items;
   }
   EXPECT_EQ(items, 28);  // the six Insert items come from the style list, as their commands do
+}
+
+// Every entry of the command table (buttons, checkboxes and the Insert
+// items too) and every row of the style table, value by value: a changed
+// value changes its digest (FNV-1a steps over the values).
+TEST(CommandTable, EveryEntryAndStyleRowIsPinned) {
+  auto add = [](std::uint64_t* digest, long long value) {
+    *digest = (*digest ^ static_cast<std::uint64_t>(value)) * 1099511628211u;
+  };
+  std::uint64_t commands = 14695981039346656037u, styles = commands;
+  auto addEntry = [&](const CommandEntry& e) {
+    for (long long v : {e.id, static_cast<int>(e.action), e.argument, e.row, e.rules[0].id,
+                        static_cast<int>(e.rules[0].on), e.rules[1].id, static_cast<int>(e.rules[1].on)}) {
+      add(&commands, v);
+    }
+  };
+  for (int id = 0; id < 0x10000; ++id) {
+    if (FindCommand(id)) addEntry(*FindCommand(id));
+  }
+  for (int s = 0; s < kSectionCount; ++s) {
+    for (bool checked : {false, true}) addEntry(SectionBoxCommand(s, checked));
+  }
+#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue)      \
+  for (long long v : {command, knobColumn, nameColumn, nameWidth, red, green, blue}) add(&styles, v); \
+  for (const char* c = name; *c; ++c) add(&styles, *c);
+#include "resources/styles.def"
+#undef KZ_STYLE
+  EXPECT_EQ(commands, 9586632065498120123u) << "the command table changed: check it, then pin the new digest";
+  EXPECT_EQ(styles, 7591303649026883035u) << "the style table changed: check it, then pin the new digest";
 }
 
 const int kStyles[] = {IDM_CLASSIC, IDM_EMOTIVE, IDM_EXHUBERANT, IDM_FLAT, IDM_CHATTY, IDM_CONCISE};
