@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      : input.ConsumeIntegral<int>();
   const bool masked = input.ConsumeBool();
   const kz::Colour fill = input.ConsumeIntegral<kz::Colour>() & 0xFFFFFFu;
-  kz::Raster raster(input.ConsumeIntegralInRange(-1, 64), input.ConsumeIntegralInRange(-1, 48), fill);
+  kz::Raster raster(input.ConsumeIntegralInRange(-1, 64), input.ConsumeIntegralInRange(-1, 48),
+                    fill);
   int rect[6];  // x, y, srcX, srcY, width, height
   for (int& v : rect) v = Coordinate(input);
 
@@ -47,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The source pixel of a bitmap that the raster pixel (x, y) receives, if any.
   auto source = [&](const kz::DecodedBitmap& b, int x, int y, kz::Colour* colour) {
-    const long long column = static_cast<long long>(x) - rect[0], row = static_cast<long long>(y) - rect[1];
+    const long long column = static_cast<long long>(x) - rect[0],
+                    row = static_cast<long long>(y) - rect[1];
     const long long sx = rect[2] + column, sy = rect[3] + row;
     if (!drawable || column < 0 || column >= rect[4] || row < 0 || row >= rect[5] || sx < 0 ||
         sx >= b.width || sy < 0 || sy >= b.height) {

@@ -2,6 +2,7 @@
 // panel and the composer, with what is the front end's handed to it.
 #include "midend/kudomat_zub.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "compose/random.h"
@@ -137,8 +138,9 @@ void KudomatZub::PointerRelease() {
 void KudomatZub::StepKnob(int section, int rows) {
   ReseedFromClock();
   if (section < 0 || section >= kSectionCount || !panel_.sliders[section].enabled) return;
+  // Held to the track whatever `rows` is, without overflow.
   const long long row = static_cast<long long>(KnobRow(panel_.sliders[section].y)) - rows;
-  panel_.MoveKnob(section, static_cast<int>(row < kTopRow ? kTopRow : row > kBottomRow ? kBottomRow : row));
+  panel_.MoveKnob(section, static_cast<int>(std::clamp<long long>(row, kTopRow, kBottomRow)));
 }
 
 void KudomatZub::Repaint() { panel_.PaintPanel(kWholePanel); }

@@ -25,21 +25,24 @@ Colour Combine(RasterOp op, Colour destination, Colour source) {
 
 // BitBlt of one rectangle, clipped to both the raster and the bitmap before
 // any pixel is visited, so a huge rectangle costs no more than its overlap.
-void Blit(Raster& raster, const DecodedBitmap& bitmap, int x, int y, int srcX, int srcY,
-          int width, int height, RasterOp op) {
-  const long long firstColumn = std::max({0LL, -static_cast<long long>(srcX), -static_cast<long long>(x)});
-  const long long endColumn = std::min({static_cast<long long>(width),
-                                        static_cast<long long>(bitmap.width) - srcX,
-                                        static_cast<long long>(raster.Width()) - x});
-  const long long firstRow = std::max({0LL, -static_cast<long long>(srcY), -static_cast<long long>(y)});
-  const long long endRow = std::min({static_cast<long long>(height),
-                                     static_cast<long long>(bitmap.height) - srcY,
-                                     static_cast<long long>(raster.Height()) - y});
+void Blit(Raster& raster, const DecodedBitmap& bitmap, int x, int y, int srcX, int srcY, int width,
+          int height, RasterOp op) {
+  const long long firstColumn =
+      std::max({0LL, -static_cast<long long>(srcX), -static_cast<long long>(x)});
+  const long long endColumn =
+      std::min({static_cast<long long>(width), static_cast<long long>(bitmap.width) - srcX,
+                static_cast<long long>(raster.Width()) - x});
+  const long long firstRow =
+      std::max({0LL, -static_cast<long long>(srcY), -static_cast<long long>(y)});
+  const long long endRow =
+      std::min({static_cast<long long>(height), static_cast<long long>(bitmap.height) - srcY,
+                static_cast<long long>(raster.Height()) - y});
   for (long long row = firstRow; row < endRow; ++row) {
     for (long long column = firstColumn; column < endColumn; ++column) {
       const int px = static_cast<int>(x + column), py = static_cast<int>(y + row);
-      raster.Set(px, py, Combine(op, raster.At(px, py),
-                                 bitmap.At(static_cast<int>(srcX + column), static_cast<int>(srcY + row))));
+      raster.Set(px, py,
+                 Combine(op, raster.At(px, py),
+                         bitmap.At(static_cast<int>(srcX + column), static_cast<int>(srcY + row))));
     }
   }
 }

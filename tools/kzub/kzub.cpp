@@ -112,7 +112,8 @@ int Run(const KzubOptions& options) {
   composer.LoadSpellingPairs();
 
   ComposeSettings settings = {options.style, options.role, options.spelling, {}};
-  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {KnobTop(options.knobRows[s]), true};
+  for (int s = 0; s < kSectionCount; ++s)
+    settings.sections[s] = {KnobTop(options.knobRows[s]), true};
 
   SetClock(ToolClock);
   const Seconds first = options.seedGiven ? options.seed : SystemClockSeconds();

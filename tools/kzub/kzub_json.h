@@ -61,8 +61,8 @@ struct BoundedLine {
 
 // Writes {"second": S, "mark": "<80", "length": L, "comment": "..."} and a
 // line end into `line`. False, with `line` cut short, if it does not fit.
-inline bool FormatJsonLine(std::int64_t second, const char* mark, const char* comment,
-                           char* line, std::size_t size) {
+inline bool FormatJsonLine(std::int64_t second, const char* mark, const char* comment, char* line,
+                           std::size_t size) {
   if (size == 0) return false;
   line[0] = '\0';
   kzub_json_detail::BoundedLine out{line, size};

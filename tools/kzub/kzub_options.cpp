@@ -107,7 +107,8 @@ std::string ParseRole(const std::string& value, KzubOptions* o) {
 
 std::string ParseSpelling(const std::string& value, KzubOptions* o) {
   const int spelling = FindName(value, kSpellingNames);
-  if (spelling < 0) return "unknown spelling " + Quoted(value) + ": accepted are american, european";
+  if (spelling < 0)
+    return "unknown spelling " + Quoted(value) + ": accepted are american, european";
   o->spelling = spelling;
   return "";
 }
@@ -202,7 +203,7 @@ struct Option {
   const char* name;
   const char* value;  // the value's name in the help; nullptr: the option takes none
   std::string (*parse)(const std::string& value, KzubOptions* o);  // nullptr: `action` alone
-  std::string help;   // a '\n' starts the next help line
+  std::string help;                          // a '\n' starts the next help line
   KzubAction action = KzubAction::kCompose;  // kCompose reads on; otherwise reading ends here
 };
 
@@ -229,7 +230,8 @@ const Option kOptions[] = {
     {"--max-length", "N", ParseMaxLength,
      "print only comments of at most N characters, 1 to " + std::to_string(kKzubMaxLength) +
          "; a\nlonger one is skipped and the next second tried"},
-    {"--unique", nullptr, Switch<&KzubOptions::unique>, "skip a comment already printed in this run"},
+    {"--unique", nullptr, Switch<&KzubOptions::unique>,
+     "skip a comment already printed in this run"},
     {"--mark", nullptr, Switch<&KzubOptions::mark>,
      "start each line with the length mark (<80, =80, >80)"},
     {"--json", nullptr, Switch<&KzubOptions::json>,
@@ -265,8 +267,8 @@ std::string Usage() {
     for (char c : o.help) usage += c == '\n' ? "\n" + std::string(21, ' ') : std::string(1, c);
     usage += "\n";
   }
-  return usage +
-         "Exit status: 0 when every comment was printed; 1 when " + std::to_string(kKzubSkipLimit) +
+  return usage + "Exit status: 0 when every comment was printed; 1 when " +
+         std::to_string(kKzubSkipLimit) +
          " seconds in a row\ngave no comment to print, or when standard output could not be "
          "written (a\nclosed pipe ends kzub quietly); 2 on bad input.\n"
          "Example: 20 different comments that fit an 80-character feedback form:\n"
