@@ -125,8 +125,10 @@
   bar.addEventListener('focusout', (e) => { if (!bar.contains(e.relatedTarget)) { tops.forEach((t) => expand(t, false)); } });
   const leave = () => {
     const back = origin;
+    origin = null;
     tops.forEach((t) => expand(t, false));
-    (back && back.isConnected ? back : topOf(document.activeElement)).focus();
+    if (back && back.isConnected) back.focus();
+    else if (bar.contains(document.activeElement)) topOf(document.activeElement).focus();
   };
   const choose = (item) => {
     if (item.hasAttribute('aria-haspopup')) return openMenu(item, 0);
@@ -137,7 +139,8 @@
   bar.addEventListener('click', (e) => {
     const item = e.target.closest('button');
     if (!item) return;
-    if (!parentOf(item)) return item.getAttribute('aria-expanded') === 'true' ? expand(item, false) : focusTop(item, false) || openMenu(item);
+    if (!parentOf(item) && item.getAttribute('aria-expanded') === 'true') return expand(item, false);
+    if (!parentOf(item)) { focusTop(item, false); return openMenu(item); }
     if (item.hasAttribute('aria-haspopup')) return openMenu(item);
     choose(item);
   });
@@ -238,12 +241,16 @@
     if (!flashing) { _kz_paint(); paint(-1); }
   });
 
-  Module.onAbort = () => {
+  // The program's file cannot be fetched (or, from a file, at all).
+  const failed = () => {
     ready = false;
     say(location.protocol === 'file:'
       ? 'Kudomat Zub cannot start from a file: its program (kudomat_zub.wasm) must come from a web server. Serve this folder (make serve) and open the page from there.'
       : 'Kudomat Zub could not load its program (kudomat_zub.wasm). Check the connection and reload the page.', 'error');
   };
+  Module.onAbort = failed;
+  window.addEventListener('unhandledrejection', () => { if (!ready) failed(); });
+  if (location.protocol === 'file:') failed();  // browsers fetch nothing for a page opened as a file
   Module.onRuntimeInitialized = () => {
     _kz_start();
     fit();

@@ -13,7 +13,7 @@ folder, port = sys.argv[1], int(sys.argv[2])
 kTypes = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
           '.css': 'text/css; charset=utf-8', '.wasm': 'application/wasm',
           '.webmanifest': 'application/manifest+json', '.png': 'image/png',
-          '.ico': 'image/x-icon'}
+          '.ico': 'image/x-icon', '.svg': 'image/svg+xml'}
 kEncodings = [('br', '.br'), ('gzip', '.gz')]
 
 
