@@ -128,9 +128,9 @@ const checks = {
   async zub(second, style, spelling, role, knobs) {
     for (const id of settingIds(style, spelling, role, knobs)) await command(id);
     const got = await zub(second, () => page.click('#zub'));
-    got.push(await js(() => navigator.clipboard.readText()));
+    got.push(await js(() => navigator.clipboard.readText()), await js(() => document.getElementById('status').textContent));
     const want = kzub(second, style, spelling, role, [knobs, knobs, knobs]);
-    return [got, [...want, want[1]]];
+    return [got, [...want, want[1], want[1]]];  // on the clipboard, and said to screen readers
   },
   // Drags knob `knob` from the top row to panel row `to`; off the track
   // (and off the canvas) the knob stays where it was. A resize then paints
@@ -277,6 +277,11 @@ const checks = {
     await context.close();
     return [/could not load its program/.test(said), true];
   },
+  // File > Exit: the program stops and the page says so, with a way back.
+  async exit() {
+    await command(ID.IDM_EXIT);
+    return [await js(() => [document.getElementById('window').hidden, document.activeElement.id]), [true, 'again']];
+  },
   async console() {
     return [problems, []];
   },
@@ -300,13 +305,14 @@ const table = [
   ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1],
   ['offline', 1500000000],
   ['nowasm'],
+  ['exit'],
   ['console'],
 ];
 
 let failures = 0;
 try {
   for (const [what, ...args] of table) {
-    if (what !== 'touch' && what !== 'nowasm' && what !== 'console') await load();
+    if (!['touch', 'nowasm', 'console'].includes(what)) await load();
     const [got, want] = await checks[what](...args);
     const ok = JSON.stringify(got) === JSON.stringify(want);
     failures += !ok;
