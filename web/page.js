@@ -227,7 +227,7 @@
   // pixels are kept when they cost at most a tenth of the size.
   const fit = () => {
     const dpr = window.devicePixelRatio || 1;
-    const room = root.clientWidth - (matchMedia('(max-width: 640px)').matches ? 0 : 20);
+    const room = root.clientWidth - (getComputedStyle(root).getPropertyValue('--narrow').trim() === '1' ? 0 : 20);
     const target = Math.min(Math.max(1, Math.round(dpr)), room * dpr / _kz_width());
     const whole = Math.floor(target);
     scale = (whole >= 1 && whole / target >= 0.9 ? whole : target) / dpr;
