@@ -253,6 +253,12 @@ const checks = {
     got.push(await canvas() === shot('classic', 'american', 'seller', [47, row, 47]));
     return [got, [true, true, true]];
   },
+  // The browser would install the page as an app: manifest, icons, service worker.
+  async install() {
+    await page.waitForFunction(() => navigator.serviceWorker.controller);
+    const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
+    return [installabilityErrors.map((e) => e.errorId), []];
+  },
   // After one visit the page opens and composes with the network off.
   async offline(second) {
     await page.waitForFunction(() => navigator.serviceWorker.controller);
@@ -303,6 +309,7 @@ const table = [
   ['keys', 1600000000, 'concise', 'american', 'seller', [60, '+ 63'], [113, '-  86'], [114, '-  89, left out']],
   ['focus'],
   ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1],
+  ['install'],
   ['offline', 1500000000],
   ['nowasm'],
   ['exit'],
