@@ -18,6 +18,8 @@ kEncodings = [('br', '.br'), ('gzip', '.gz')]
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = 'HTTP/1.1'  # connections kept open: one handshake for the page's files
+
     def __init__(self, *args, **kwargs):
         super().__init__(*args, directory=folder, **kwargs)
 

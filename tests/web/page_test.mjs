@@ -271,17 +271,21 @@ const checks = {
       await page.setOfflineMode(false);
     }
   },
-  // A program that cannot be fetched is said so on the page.
+  // A program that cannot be fetched, or a page opened as a file, is said so on the page.
   async nowasm() {
     const context = await browser.createBrowserContext();
     const other = await context.newPage();
     await other.setRequestInterception(true);
     other.on('request', (r) => (r.url().endsWith('.wasm') ? r.abort() : r.continue()));
-    await other.goto(url);
-    await other.waitForFunction(() => document.getElementById('status').className === 'error');
-    const said = await other.evaluate(() => document.getElementById('status').textContent);
+    const said = [];
+    for (const address of [url, `file://${source}/build/web/index.html`]) {
+      await other.goto(address);
+      await other.waitForFunction(() => document.getElementById('status').className === 'error');
+      said.push(await other.evaluate(() => document.getElementById('status').textContent.split(':')[0]));
+    }
     await context.close();
-    return [/could not load its program/.test(said), true];
+    return [said, ['Kudomat Zub could not load its program (kudomat_zub.wasm). Check the connection and reload the page.',
+      'Kudomat Zub cannot start from a file']];
   },
   // File > Exit: the program stops and the page says so, with a way back.
   async exit() {
