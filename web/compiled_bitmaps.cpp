@@ -13,7 +13,8 @@ const std::vector<std::uint8_t>* CompiledBitmaps::FileBytes(int id) {
   for (int i = 0; i < kArtFileCount; ++i) {
     if (std::strcmp(kArtFiles[i].name, file->fileName) == 0) {
       const ArtFile& art = kArtFiles[i];
-      return &files_.emplace(id, std::vector<std::uint8_t>(art.bytes, art.bytes + art.size)).first->second;
+      return &files_.emplace(id, std::vector<std::uint8_t>(art.bytes, art.bytes + art.size))
+                  .first->second;
     }
   }
   return nullptr;

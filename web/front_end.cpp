@@ -124,10 +124,14 @@ EMSCRIPTEN_KEEPALIVE int kz_choice(int id) {
   const Panel& panel = app.panel();
   if (!entry) return -1;
   switch (entry->action) {
-    case CommandAction::Style: return entry->argument == panel.sliders[0].style;
-    case CommandAction::Spelling: return entry->argument == panel.spelling;
-    case CommandAction::Role: return entry->argument == panel.role;
-    default: return -1;
+    case CommandAction::Style:
+      return entry->argument == panel.sliders[0].style;
+    case CommandAction::Spelling:
+      return entry->argument == panel.spelling;
+    case CommandAction::Role:
+      return entry->argument == panel.role;
+    default:
+      return -1;
   }
 }
 
