@@ -12,37 +12,32 @@ const char* const kRoleNames[] = {"buyer", "seller"};
 const char* const kSpellingNames[] = {"european", "american"};  // by flag value
 const char* const kSectionNames[] = {"beginning", "middle", "end"};
 
-// ASCII case-insensitive equality.
-bool SameName(const char* a, const char* b) {
-  for (;; ++a, ++b) {
-    char x = *a, y = *b;
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-    if (x == '\0') return true;
-  }
+// In ASCII lower case: names are taken in any letter case.
+std::string Lower(std::string text) {
+  for (char& c : text) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return text;
 }
 
-// Index of `name` among `names`, or -1.
+// Index of `name` among the lower-case `names`, or -1.
 template <int N>
 int FindName(const std::string& name, const char* const (&names)[N]) {
   for (int i = 0; i < N; ++i) {
-    if (SameName(name.c_str(), names[i])) return i;
+    if (Lower(name) == names[i]) return i;
   }
   return -1;
 }
 
-// A whole number of decimal digits only, at most `max`.
-bool ParseWhole(const std::string& text, std::uint64_t max, std::uint64_t* value) {
-  if (text.empty()) return false;
+// A whole number of decimal digits only, from `low` to `high`.
+bool ParseWhole(const std::string& text, std::uint64_t low, std::uint64_t high,
+                std::uint64_t* value) {
   std::uint64_t v = 0;
   for (char ch : text) {
     if (ch < '0' || ch > '9') return false;
     v = v * 10 + static_cast<std::uint64_t>(ch - '0');
-    if (v > max) return false;
+    if (v > high) return false;
   }
   *value = v;
-  return true;
+  return !text.empty() && v >= low;
 }
 
 // Splits at commas into at most N items; an empty item makes the list malformed.
@@ -64,13 +59,7 @@ bool SplitList(const std::string& text, std::string (&items)[N], int* count) {
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 // Style `style`'s name as kzub takes it: the style table's, in lower case.
-std::string StyleName(int style) {
-  std::string name = kStyleTable[style].name;
-  for (char& c : name) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return name;
-}
+std::string StyleName(int style) { return Lower(kStyleTable[style].name); }
 
 // Every style name, separated by ", " and, before the last, by `last`.
 std::string StyleNames(const char* last) {
@@ -90,7 +79,7 @@ std::string RowRange() { return std::to_string(kTopRow) + " to " + std::to_strin
 
 std::string ParseStyle(const std::string& value, KzubOptions* o) {
   for (int s = 0; s < kStyleCount; ++s) {
-    if (SameName(value.c_str(), kStyleTable[s].name)) {
+    if (Lower(value) == StyleName(s)) {
       o->style = s;
       return "";
     }
@@ -117,12 +106,8 @@ bool ParseKnob(const std::string& text, int* row) {
   static const char* const kNames[] = {"top", "middle", "bottom"};
   static const int kRows[] = {kTopRow, kMiddleRow, kBottomRow};
   const int named = FindName(text, kNames);
-  std::uint64_t value = 0;
-  if (named >= 0) {
-    value = static_cast<std::uint64_t>(kRows[named]);
-  } else if (!ParseWhole(text, kBottomRow, &value) || value < static_cast<std::uint64_t>(kTopRow)) {
-    return false;
-  }
+  std::uint64_t value = named >= 0 ? static_cast<std::uint64_t>(kRows[named]) : 0;
+  if (named < 0 && !ParseWhole(text, kTopRow, kBottomRow, &value)) return false;
   *row = static_cast<int>(value);
   return true;
 }
@@ -163,7 +148,7 @@ std::string ParseFreeze(const std::string& value, KzubOptions* o) {
 
 std::string ParseCount(const std::string& value, KzubOptions* o) {
   std::uint64_t count = 0;
-  if (!ParseWhole(value, kKzubMaxCount, &count) || count == 0) {
+  if (!ParseWhole(value, 1, kKzubMaxCount, &count)) {
     return "bad --count " + Quoted(value) + ": accepted is a whole number from 1 to " +
            std::to_string(kKzubMaxCount);
   }
@@ -173,7 +158,7 @@ std::string ParseCount(const std::string& value, KzubOptions* o) {
 
 std::string ParseSeed(const std::string& value, KzubOptions* o) {
   std::uint64_t seed = 0;
-  if (!ParseWhole(value, 0xFFFFFFFFu, &seed)) {
+  if (!ParseWhole(value, 0, 0xFFFFFFFFu, &seed)) {
     return "bad --seed " + Quoted(value) +
            ": accepted is a whole number of seconds from 0 to 4294967295";
   }
@@ -184,7 +169,7 @@ std::string ParseSeed(const std::string& value, KzubOptions* o) {
 
 std::string ParseMaxLength(const std::string& value, KzubOptions* o) {
   std::uint64_t length = 0;
-  if (!ParseWhole(value, kKzubMaxLength, &length) || length == 0) {
+  if (!ParseWhole(value, 1, kKzubMaxLength, &length)) {
     return "bad --max-length " + Quoted(value) +
            ": accepted is a whole number of characters from 1 to " + std::to_string(kKzubMaxLength);
   }
