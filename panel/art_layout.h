@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "panel/styles.h"
+#include "resources/styles.h"
 #include "resources/resource_ids.h"
 
 namespace kz {

@@ -93,7 +93,7 @@ std::int32_t Panel::SetSectionState(std::int32_t code) {
   const SectionCode& c = kSectionCodes[entry];
   for (int i = 0; i < kSectionCount; ++i) {
     if (!c.sections[i]) continue;
-    if (window != nullptr) window->CheckButton(kSectionCheckboxes[i], c.enable);
+    if (window != nullptr) window->SetSectionChecked(i, c.enable);
     sliders[i].enabled = c.enable ? 1 : 0;
   }
   return 0;

@@ -1,7 +1,7 @@
 // The control panel: the three section sliders with their knobs, each
 // section's Enable/Freeze state, the style, spelling and role, and all the
 // panel's drawing. One Panel lives in static storage for the whole run; the
-// shell gives it its seams and routes mouse input and commands to it.
+// mid end gives it its seams and routes pointer input and commands to it.
 #pragma once
 
 #include <cstdint>
@@ -28,10 +28,6 @@ constexpr int kEnableSection = 0;
 constexpr int kEnableAllSections = kEnableSection + kSectionCount;
 constexpr int kFreezeSection = kEnableAllSections + 1;
 constexpr int kFreezeAllSections = kFreezeSection + kSectionCount;
-
-// The section checkboxes of the main window, in Section order.
-constexpr int kSectionCheckboxes[kSectionCount] = {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX,
-                                                   IDC_END_BOX};
 
 class Panel {
  public:
@@ -84,7 +80,7 @@ class Panel {
                           std::uint8_t masked);
 
   // Turns the knobs white one by one, 80 ms apart, then gives them back
-  // their colour one by one, spinning on the tick counter.
+  // their colour one by one, pausing before each step.
   std::int32_t FlashKnobs();
 
   // --- State -------------------------------------------------------------
@@ -97,11 +93,10 @@ class Panel {
   std::int32_t role = 0;                     // 0 As Buyer, 1 As Seller
   std::int32_t scanIndex = 0;                // HitTest's loop index: record hit, or 3
   SliderRecord initialSliders[kSectionCount] = {};
-  TickCounter* ticks = nullptr;  // the flash's clock; null: the flash does not wait
+  FlashPacer* pacer = nullptr;  // the flash's pauses; null: the flash does not wait
 
  private:
   void Pixel(int x, int y, Colour colour);
-  void Wait80Milliseconds();
 };
 
 }  // namespace kz

@@ -6,7 +6,7 @@
 namespace kz {
 namespace {
 
-constexpr std::uint32_t kFlashStepMilliseconds = 80;
+constexpr int kFlashStepMilliseconds = 80;
 
 }  // namespace
 
@@ -110,20 +110,13 @@ std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX
   return dc->CopyBitmap(x, y, srcX, srcY, width, height, bitmapId & 0xFFFF, masked != 0);
 }
 
-void Panel::Wait80Milliseconds() {
-  if (ticks == nullptr) return;
-  const std::uint32_t start = ticks->Ticks();
-  while (ticks->Ticks() - start < kFlashStepMilliseconds) {
-  }
-}
-
 std::int32_t Panel::FlashKnobs() {
   for (const SliderRecord& r : sliders) {
-    Wait80Milliseconds();
+    if (pacer != nullptr) pacer->Pause(kFlashStepMilliseconds);
     DrawBitmap(r.x, r.y, kTrackTileColumn, kFlashTileRow, kTileSize, kTileSize, kTilesBitmap, 0);
   }
   for (const SliderRecord& r : sliders) {
-    Wait80Milliseconds();
+    if (pacer != nullptr) pacer->Pause(kFlashStepMilliseconds);
     DrawBitmap(r.x, r.y, r.knobColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
   }
   return 0;

@@ -1,15 +1,13 @@
-// The shell's state: the two long-lived objects and the handles they share.
+// The shell's state: the running Kudomat Zub and the handles it shares.
 #pragma once
 
 #include <windows.h>
 
-#include "compose/composer.h"
-#include "panel/panel.h"
+#include "midend/kudomat_zub.h"
 
 namespace kz {
 
-extern Composer composer;
-extern Panel panel;
+extern KudomatZub app;
 extern HINSTANCE appInstance;
 extern HWND mainWindow;
 

@@ -8,8 +8,6 @@
 
 namespace kz {
 
-Composer composer;
-Panel panel;
 HINSTANCE appInstance;
 HWND mainWindow;
 
@@ -21,39 +19,42 @@ constexpr int kWindowHeight = 270;
 char titleText[100];
 char className[100];
 
-// The seams the composer and the panel are given, for the whole run.
+// The seams the running program is given, for the whole run.
 ResourceStrings strings;
-ControlTexts texts;
-DialogCheckboxes checkboxes;
 GdiSurface surface;
-SystemTicks ticks;
+WindowFrontEnd frontEnd;
+
+// What each kind of child control is in Win32.
+enum ControlKind { MarkBox, CommentBox, Button, Checkbox };
+struct ControlClass {
+  const char* windowClass;
+  DWORD style;
+  DWORD extendedStyle;
+};
+const ControlClass kControlClasses[] = {
+    {"STATIC", WS_CHILD | WS_VISIBLE, WS_EX_STATICEDGE},
+    {"EDIT", WS_CHILD | WS_VISIBLE, WS_EX_STATICEDGE},
+    {"BUTTON", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0},
+    {"BUTTON", WS_CHILD | WS_VISIBLE | BS_FLAT | BS_AUTOCHECKBOX, 0},
+};
 
 struct ChildControl {
   int id;
-  const char* windowClass;
+  ControlKind kind;
   const char* text;
-  DWORD style;
-  DWORD extendedStyle;
   int x, y, width, height;
 };
 
 const ChildControl kChildControls[] = {
-    {IDC_LENGTH_MARK, "STATIC", "00", WS_CHILD | WS_VISIBLE, WS_EX_STATICEDGE, 2, 160, 26, 18},
-    {IDC_COMMENT, "EDIT", "Sample Feedback will be deposited here40", WS_CHILD | WS_VISIBLE,
-     WS_EX_STATICEDGE, 2, 141, 610, 20},
-    {IDC_GENERATE, "BUTTON", "Zub", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 562, 170, 50, 25},
-    {IDC_COPY, "BUTTON", "Copy", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 508, 170, 50, 25},
-    {IDC_BEGINNING_BOX, "BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_FLAT | BS_AUTOCHECKBOX, 0, 102,
-     24, 13, 13},
-    {IDC_MIDDLE_BOX, "BUTTON", "m", WS_CHILD | WS_VISIBLE | BS_FLAT | BS_AUTOCHECKBOX, 0, 202,
-     24, 13, 13},
-    {IDC_END_BOX, "BUTTON", "e", WS_CHILD | WS_VISIBLE | BS_FLAT | BS_AUTOCHECKBOX, 0, 402, 24,
-     13, 13},
+#define KZ_CONTROL(id, kind, text, x, y, width, height) {id, kind, text, x, y, width, height},
+#include "resources/controls.def"
+#undef KZ_CONTROL
 };
 
 void OnCreate(HWND window) {
   for (const ChildControl& c : kChildControls) {
-    CreateWindowExA(c.extendedStyle, c.windowClass, c.text, c.style, c.x, c.y, c.width, c.height,
+    const ControlClass& k = kControlClasses[c.kind];
+    CreateWindowExA(k.extendedStyle, k.windowClass, c.text, k.style, c.x, c.y, c.width, c.height,
                     window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), appInstance,
                     nullptr);
   }
@@ -64,11 +65,13 @@ void OnPaint(HWND window) {
   // it is not clipped to the region being repainted.
   PAINTSTRUCT ps;
   BeginPaint(window, &ps);
-  panel.PaintPanel(kWholePanel);
+  app.Repaint();
   EndPaint(window, &ps);
 }
 
 }  // namespace
+
+KudomatZub app(strings, surface, frontEnd);
 
 void LoadWindowStrings(HINSTANCE instance) {
   LoadStringA(instance, IDS_TITLE, titleText, sizeof titleText);
@@ -95,15 +98,11 @@ void RegisterAppClass(HINSTANCE instance) {
 bool CreateAppWindow(HINSTANCE instance, int showState) {
   appInstance = instance;
   strings.module = instance;
-  composer.instance = &strings;
 
   HWND window = CreateWindowExA(0, className, titleText, WS_OVERLAPPED | WS_SYSMENU, 0, 0,
                                 kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
   mainWindow = window;
-  texts.window = window;
-  checkboxes.window = window;
-  composer.window = &texts;
-  panel.window = &checkboxes;
+  frontEnd.window = window;
   if (!window) return false;
   ShowWindow(window, showState);
   UpdateWindow(window);
@@ -113,15 +112,12 @@ bool CreateAppWindow(HINSTANCE instance, int showState) {
 void AttachPanelSurface(HWND window) {
   surface.dc = GetDC(window);  // held for the whole run
   surface.module = appInstance;
-  panel.dc = &surface;
-  panel.ticks = &ticks;
 }
 
 LRESULT CALLBACK AppWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam));
   const int y = static_cast<short>(HIWORD(lParam));
   ReseedFromClock();
-  HMENU menu = GetMenu(window);
   switch (message) {
     case WM_CREATE:
       OnCreate(window);
@@ -133,16 +129,17 @@ LRESULT CALLBACK AppWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       OnPaint(window);
       return 0;
     case WM_COMMAND:
-      return OnCommand(window, wParam, lParam, menu);
+      if (app.Command(LOWORD(wParam))) return 0;
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_MOUSEMOVE:
       // Follows the pointer while a knob is held, button or not.
-      panel.MoveKnob(-1, y);
+      app.PointerMove(x, y);
       return 0;
     case WM_LBUTTONDOWN:
-      panel.HitTest(x, y);
+      app.PointerPress(x, y);
       return 0;
     case WM_LBUTTONUP:
-      panel.dragIndex = -1;
+      app.PointerRelease();
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);

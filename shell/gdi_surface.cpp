@@ -84,10 +84,4 @@ int GdiSurface::CopyBitmap(int x, int y, int srcX, int srcY, int width, int heig
   return 1;
 }
 
-void DialogCheckboxes::CheckButton(int id, bool checked) {
-  CheckDlgButton(window, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-std::uint32_t SystemTicks::Ticks() { return GetTickCount(); }
-
 }  // namespace kz

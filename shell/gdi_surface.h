@@ -1,11 +1,6 @@
-// The panel's seams in the real program: GDI on the main window's device
-// context, bitmaps from the module's resources, the section checkboxes of
-// the main window and the system tick counter.
-//
-// The shell keeps one of each in static storage and hands them to the
-// Panel: `window` as soon as the window exists, `dc` (the surface on GetDC
-// of the main window, never released) after it has been shown, and `ticks`
-// at any time.
+// The panel's surface in the real program: GDI on the main window's device
+// context (taken with GetDC once the window has been shown, never
+// released), bitmaps from the module's resources.
 #pragma once
 
 #include <windows.h>
@@ -27,19 +22,6 @@ class GdiSurface final : public Surface {
 
   HDC dc = nullptr;
   HINSTANCE module = nullptr;  // where the bitmaps are loaded from
-};
-
-// CheckDlgButton on the main window.
-class DialogCheckboxes final : public CheckboxWindow {
- public:
-  void CheckButton(int id, bool checked) override;
-  HWND window = nullptr;
-};
-
-// GetTickCount.
-class SystemTicks final : public TickCounter {
- public:
-  std::uint32_t Ticks() override;
 };
 
 }  // namespace kz

@@ -1,7 +1,6 @@
 // Entry point: start-up in its fixed order, then the message loop.
 #include <windows.h>
 
-#include "midend/commands.h"
 #include "resources/resource_ids.h"
 #include "shell/app.h"
 
@@ -16,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
 
   AttachPanelSurface(mainWindow);
 
-  StartPanel(panel, composer);
+  app.Start();
 
   // Zeroed, so that a failing GetMessageA (-1) ends the program with code 0.
   MSG msg = {};

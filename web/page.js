@@ -9,9 +9,10 @@
   let pending = {};  // texts shown while a command runs, put up when it ends
   let flashing = false;
 
-  const kComment = $('comment').dataset.control;
   const show = (texts) => {
-    for (const id in texts) document.querySelector(`[data-control="${id}"]`).value = texts[id];
+    if (texts.comment === undefined) return;
+    $('comment').value = texts.comment;
+    $('mark').value = texts.mark;
   };
   const paint = (frame) => {
     const w = _kz_width(), h = _kz_height(), p = _kz_pixels(frame);
@@ -19,12 +20,12 @@
   };
   const items = (id) => document.querySelectorAll(`[data-command="${id}"]`);
 
-  Module.showText = (id, text) => { pending[id] = text; };
+  Module.showComment = (comment, mark) => { pending = { comment, mark }; };
   Module.checked = (s) => (boxes[s].checked ? 1 : 0);
   Module.check = (s, on) => { boxes[s].checked = !!on; };
   Module.grey = (id, greyed) => items(id).forEach((b) => b.setAttribute('aria-disabled', greyed ? 'true' : 'false'));
   Module.copyCommentBox = () => {
-    const text = kComment in pending ? pending[kComment] : $('comment').value;
+    const text = pending.comment !== undefined ? pending.comment : $('comment').value;
     navigator.clipboard.writeText(text).catch(() => {});
   };
   Module.exit = () => { window.close(); document.body.replaceChildren(); };

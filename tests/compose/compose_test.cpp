@@ -119,8 +119,8 @@ TEST(FinishComment, TidiesTheRawComment) {
     std::memset(c.outputText, 0, sizeof c.outputText);
     k.raw.copy(c.outputText, sizeof c.outputText - 1);
     c.FinishComment();
-    EXPECT_EQ(display.texts[kCommentBox], k.finished) << "raw \"" << k.raw << "\"";
-    EXPECT_EQ(display.texts[kLengthMarkBox], k.mark) << "raw \"" << k.raw << "\"";
+    EXPECT_EQ(display.comment, k.finished) << "raw \"" << k.raw << "\"";
+    EXPECT_EQ(display.mark, k.mark) << "raw \"" << k.raw << "\"";
   }
 }
 

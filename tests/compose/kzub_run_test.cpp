@@ -85,7 +85,7 @@ void Expected(const Case& k, std::string* decoded, std::string* marked) {
   std::set<std::string> printed;
   for (std::uint32_t second = k.seed, done = 0; done < k.count; ++second) {
     ComposeAt(*c, second, knobs.style, k.spelling, k.role, knobs.y, knobs.enabled);
-    const std::string comment = display.texts[kCommentBox], mark = display.texts[kLengthMarkBox];
+    const std::string comment = display.comment, mark = display.mark;
     if ((k.maxLength && comment.size() > k.maxLength) ||
         (k.unique && !printed.insert(comment).second)) {
       continue;

@@ -61,7 +61,7 @@ const texts = () => js(`[document.getElementById('mark').value, document.getElem
 const canvas = () => js(`Array.from(document.getElementById('panel').getContext('2d').getImageData(0, 0, 614, 227).data).join()`);
 // The native painting as the canvas holds it: RGBA rows, top-down.
 const painting = (settings) => {
-  execFileSync(`${native}/tools/panelshot/kz_panelshot`, [`${profile}/p.bmp`, ...settings.map(String)]);
+  execFileSync(`${native}/tests/tools/panelshot/kz_panelshot`, [`${profile}/p.bmp`, ...settings.map(String)]);
   const bmp = readFileSync(`${profile}/p.bmp`);
   const [w, h, at] = [bmp.readInt32LE(18), bmp.readInt32LE(22), bmp.readUInt32LE(10)];
   const rgba = [];
@@ -93,7 +93,7 @@ const checks = {
       await command(clicks[i]);
       seen.push(await greyed());
     }
-    const rules = execFileSync(`${native}/tools/menustate/kz_menustate`, clicks.map(String), { encoding: 'utf8' });
+    const rules = execFileSync(`${native}/tests/tools/menustate/kz_menustate`, clicks.map(String), { encoding: 'utf8' });
     return [seen, rules.trim().split('\n')];
   },
   async zub(second, style, spelling, role, knobs) {

@@ -30,11 +30,11 @@ std::uint32_t currentSecond = 0;
 std::uint32_t ToolClock() { return currentSecond; }
 
 // Remembers what the composer shows, as the window's two boxes would.
-class CapturedBoxes final : public TextDisplay {
+class CapturedBoxes final : public CommentDisplay {
  public:
-  void ShowText(int controlId, const char* text) override {
-    if (controlId == kCommentBox) comment = text;
-    if (controlId == kLengthMarkBox) mark = text;
+  void ShowComment(const char* text, const char* lengthMark) override {
+    comment = text;
+    mark = lengthMark;
   }
   const char* comment = "";
   const char* mark = "";
@@ -118,13 +118,8 @@ int Run(const KzubOptions& options) {
   composer.LoadWordLists();
   composer.LoadSpellingPairs();
 
-  SliderRecord sliders[kSectionCount];
-  for (int s = 0; s < kSectionCount; ++s) {
-    sliders[s] = kInitialSliders[s];
-    sliders[s].style = options.style;
-    sliders[s].y = KnobTop(options.knobRows[s]);
-    sliders[s].enabled = 1;
-  }
+  ComposeSettings settings = {options.style, options.role, options.spelling, {}};
+  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {KnobTop(options.knobRows[s]), true};
 
   SetClock(ToolClock);
   const std::uint32_t first = options.seedGiven ? options.seed : SystemClockSeconds();
@@ -137,7 +132,7 @@ int Run(const KzubOptions& options) {
   std::uint32_t skipped = 0;  // seconds in a row whose comment was not printed
   for (std::uint32_t done = 0; done < options.count; ++second) {  // wraps as the clock does
     currentSecond = second;
-    composer.Compose(options.spelling, options.role, sliders);
+    composer.Compose(settings);
     const bool fits = options.maxLength == 0 ||
                       std::strlen(boxes.comment) <= static_cast<std::size_t>(options.maxLength);
     if (!fits || (options.unique && !printed.insert(boxes.comment).second)) {
@@ -150,7 +145,7 @@ int Run(const KzubOptions& options) {
     PrintLine(options, second, boxes, &out);
     if (++done == 1) {  // frozen sections keep the first printed comment's text
       for (int s = 0; s < kSectionCount; ++s) {
-        if (options.frozen[s]) sliders[s].enabled = 0;
+        if (options.frozen[s]) settings.sections[s].enabled = false;
       }
     }
   }

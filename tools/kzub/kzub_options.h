@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "panel/slider_record.h"
-#include "panel/styles.h"
+#include "compose/compose_settings.h"
+#include "resources/styles.h"
 
 namespace kz {
 

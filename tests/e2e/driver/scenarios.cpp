@@ -67,7 +67,7 @@ std::string Differences(const Model& m, const Seen& s) {
     if (s.greyed.at(id) != greyed) out += Format(" item %d %s;", id, greyed ? "not greyed" : "greyed");
   }
   for (int i = 0; i < 3; ++i) {
-    if (s.checked[i] != (m.panel.sliders[i].enabled != 0)) out += Format(" checkbox %d;", i);
+    if (s.checked[i] != (m.panel().sliders[i].enabled != 0)) out += Format(" checkbox %d;", i);
   }
   if (s.box != m.box) out += " box \"" + s.box + "\", want \"" + m.box + "\";";
   if (s.mark != m.mark) out += " mark " + s.mark + ", want " + m.mark + ";";
@@ -88,9 +88,9 @@ std::string Differences(const Model& m, const Seen& s) {
 }
 
 std::string Key(const Model& m) {
-  std::string key(&m.sections[0][0], sizeof m.sections);
-  for (const kz::SliderRecord& r : m.panel.sliders) key += Format("%d %d %d,", r.y, r.style, r.enabled);
-  key += Format("%d %d %d", m.panel.dragIndex, m.panel.spelling, m.panel.role);
+  std::string key(&m.state.sectionText[0][0], sizeof m.state.sectionText);
+  for (const kz::SliderRecord& r : m.panel().sliders) key += Format("%d %d %d,", r.y, r.style, r.enabled);
+  key += Format("%d %d %d", m.state.HeldKnob(), m.panel().spelling, m.panel().role);
   for (const auto& [id, greyed] : m.greyed) key += greyed ? "g" : "e";
   return key + m.box + "\n" + m.clipboard;
 }
@@ -257,7 +257,7 @@ void Monkey() {
     } else if (pick < 77) {
       const int section = below(3), row = 47 + below(72);
       const int x = 108 + 100 * section + 100 * (section == 2);
-      const int y = walk.model().panel.sliders[section].y + 4;
+      const int y = walk.model().panel().sliders[section].y + 4;
       walk.Step(Format("a real drag of knob %d from row %d to row %d", section, y, row), [&] {
         BringToFront(w), MouseTo(w, x, y), MouseButton(true), MouseTo(w, x, row), MouseButton(false);
         MouseTo(w, 300, -10);  // parked on the caption, out of the walk's way
