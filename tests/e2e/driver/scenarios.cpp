@@ -296,12 +296,14 @@ void Monkey() {
 
 }  // namespace
 
+void Scale();  // scale.cpp
+
 }  // namespace kze
 
 int main(int argc, char** argv) {
   using namespace kze;
   const std::map<std::string, void (*)()> scenarios = {
-      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}};
+      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}, {"scale", Scale}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
     std::string value = argv[i + 1];
@@ -312,11 +314,12 @@ int main(int argc, char** argv) {
     if (name == "--art") o.art = value;
     if (name == "--seed") o.seed = static_cast<unsigned>(std::stoul(value));
     if (name == "--steps") o.steps = std::stoi(value);
+    if (name == "--dpi") o.dpi = std::stoi(value);
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
-    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke --exe PATH --probe PATH --art DIR "
-                         "[--seed N] [--steps N]\n");
+    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke|scale --exe PATH --probe PATH --art DIR "
+                         "[--seed N] [--steps N] [--dpi N]\n");
     return 2;
   }
   std::setvbuf(stdout, nullptr, _IONBF, 0);

@@ -1,0 +1,135 @@
+// The window at one screen resolution (the group runs once per DPI, each time
+// in a prefix set to it): the client area k times the 96-DPI one, the controls
+// placed and sized k times with their text inside them, the panel the native
+// raster's painting enlarged k times, and a real knob drag ending on the
+// model's row. At 96 DPI the window keeps its outer size of 620 x 270.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "../probe/text_probe.h"
+#include "model.h"
+#include "panel/art_layout.h"
+
+namespace kze {
+namespace {
+
+struct ControlRect {
+  int id, x, y, width, height;
+};
+const ControlRect kControls[] = {
+#define KZ_CONTROL(id, kind, text, x, y, width, height) {id, x, y, width, height},
+#include "resources/controls.def"
+#undef KZ_CONTROL
+};
+
+RECT InClient(HWND window, HWND control) {
+  RECT r = {};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// The client pixels outside the controls that are not `painting` enlarged k
+// times; `first` describes the first of them.
+int Differing(HWND window, const kz::Raster& seen, const kz::Raster& painting, int k, std::string* first) {
+  std::vector<RECT> controls;
+  for (const ControlRect& c : kControls) controls.push_back(InClient(window, GetDlgItem(window, c.id)));
+  int differing = 0;
+  for (int y = 0; y < seen.Height(); ++y) {
+    for (int x = 0; x < seen.Width(); ++x) {
+      const POINT p = {x, y};
+      bool onControl = false;
+      for (const RECT& r : controls) onControl = onControl || PtInRect(&r, p);
+      const kz::Colour want = painting.At(x / k, y / k);
+      if (onControl || seen.At(x, y) == want || differing++) continue;
+      *first = Format("(%d, %d) is %06x, want %06x", x, y, static_cast<unsigned>(seen.At(x, y)),
+                      static_cast<unsigned>(want));
+    }
+  }
+  return differing;
+}
+
+// Of the models, the one whose painting the window shows; a picture read
+// right after drawing may be stale, so it is read again for up to a second.
+Model Showing(Program& program, const std::vector<Model>& models, int k, const std::string& when) {
+  std::string first;
+  int differing = 0;
+  for (int attempt = 0; attempt < 10; ++attempt, Sleep(100)) {
+    const kz::Raster seen = program.Picture();
+    for (const Model& m : models) {
+      if ((differing = Differing(program.window(), seen, m.Painting(), k, &first)) == 0) return m;
+    }
+  }
+  Fatal(Format("%s: %d pixels differ from the native painting enlarged %d times, first %s", when.c_str(),
+               differing, k, first.c_str()));
+}
+
+}  // namespace
+
+void Scale() {
+  const int dpi = options().dpi;
+  HDC screen = GetDC(nullptr);
+  const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  if (screenDpi != dpi) Fatal(Format("the screen has %d DPI, not %d: the prefix was not set up", screenDpi, dpi));
+  const int k = std::max(1, (dpi + 48) / 96);
+  std::printf("    %d DPI: every panel pixel %d x %d\n", dpi, k, k);
+
+  const unsigned t0 = ClockSeconds();
+  Program program;
+  const unsigned t1 = ClockSeconds();
+  HWND w = program.window();
+  RECT client = {}, outer = {};
+  GetClientRect(w, &client);
+  GetWindowRect(w, &outer);
+  Expect(client.right == k * kz::kClientWidth && client.bottom == k * kz::kClientHeight,
+         Format("client area %ld x %ld", client.right, client.bottom));
+  if (dpi == 96) {
+    Expect(outer.right - outer.left == 620 && outer.bottom - outer.top == 270,
+           Format("window %ld x %ld at 96 DPI", outer.right - outer.left, outer.bottom - outer.top));
+  }
+
+  kzprobe::TextQuery text = {};
+  for (const ControlRect& c : kControls) text.controls[text.count++] = program.Control(c.id);
+  if (program.Probe(KZPROBE_TEXT_NAME, &text, sizeof text) != static_cast<DWORD>(text.count)) {
+    Fatal("the text probe failed");
+  }
+  for (int i = 0; i < text.count; ++i) {
+    const ControlRect& c = kControls[i];
+    const RECT r = InClient(w, text.controls[i]);
+    RECT inside = {};
+    GetClientRect(text.controls[i], &inside);
+    // A checkbox's 13-pixel box leaves no room for its letter at any scale.
+    const bool shown = c.id < IDC_BEGINNING_BOX;
+    Expect(!shown || (0 < text.heights[i] && text.heights[i] <= inside.bottom),
+           Format("control %d: text %ld high in %ld", c.id, text.heights[i], inside.bottom));
+    Expect(r.left == k * c.x && r.top == k * c.y && r.right - r.left == k * c.width &&
+               r.bottom - r.top == k * c.height && r.right <= client.right && r.bottom <= client.bottom,
+           Format("control %d at (%ld, %ld), %ld x %ld", c.id, r.left, r.top, r.right - r.left, r.bottom - r.top));
+  }
+
+  std::vector<Model> models;
+  for (unsigned a = t0; a <= t1; ++a) {
+    for (unsigned b = a; b <= t1; ++b) models.push_back(Model::AtStart(a, b));
+  }
+  Model m = Showing(program, models, k, "after start-up");
+
+  // A real drag of the middle knob, pressed and let go at the last screen
+  // pixel of a panel pixel: each position is divided by k before the panel.
+  const int x = 208, from = m.panel().sliders[1].y + 4, to = from < 82 ? 110 : 55;
+  BringToFront(w);
+  MouseTo(w, k * x + k - 1, k * from + k - 1);
+  MouseButton(true);
+  MouseTo(w, k * x + k - 1, k * to + k - 1);
+  MouseButton(false);
+  MouseTo(w, 300, -10);  // parked on the caption
+  program.Send(w, WM_NULL);
+  const unsigned second = ClockSeconds();
+  m.Message(second, WM_MOUSEMOVE, x, from), m.Message(second, WM_LBUTTONDOWN, x, from);
+  m.Message(second, WM_MOUSEMOVE, x, to), m.Message(second, WM_LBUTTONUP, x, to);
+  Expect(m.panel().sliders[1].y + 4 != from, "the model's knob did not move");
+  Showing(program, {m}, k, Format("after a drag from row %d to row %d", from, to));
+}
+
+}  // namespace kze

@@ -1,0 +1,20 @@
+// The height of each control's text, measured in its own font; run as a
+// remote thread on a TextQuery in the program.
+#include "text_probe.h"
+
+extern "C" __declspec(dllexport) DWORD WINAPI KzTextHeights(void* parameter) {
+  auto* query = static_cast<kzprobe::TextQuery*>(parameter);
+  if (query->count < 0 || query->count > kzprobe::kMaxControls) return 0;
+  for (LONG i = 0; i < query->count; ++i) {
+    HWND control = query->controls[i];
+    // A control that was given no font draws with the system font.
+    auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics = {};
+    query->heights[i] = GetTextMetricsA(dc, &metrics) ? metrics.tmHeight : -1;
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+  }
+  return static_cast<DWORD>(query->count);
+}
