@@ -76,7 +76,8 @@ void ApplyScale(HWND window, int dpi, const RECT* placed) {
     SetWindowPos(control, nullptr, c.x * scale, c.y * scale, c.width * scale, c.height * scale,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     // None at 96 DPI: the controls keep the system font they start with.
-    if (font || controlFont) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (font || controlFont)
+      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   if (controlFont) DeleteObject(controlFont);
   controlFont = font;
@@ -181,8 +182,11 @@ bool CreateAppWindow(HINSTANCE instance, int showState) {
   appInstance = instance;
   strings.module = instance;
 
-  HWND window = CreateWindowExA(0, className, titleText, WS_OVERLAPPED | WS_SYSMENU, 0, 0,
-                                kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
+  // The window's own painting leaves its controls alone: they paint
+  // themselves, and are not repainted with the window.
+  HWND window =
+      CreateWindowExA(0, className, titleText, WS_OVERLAPPED | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
+                      kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
   mainWindow = window;
   frontEnd.window = window;
   if (!window) return false;

@@ -24,7 +24,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
     // Translated for the message's own window: Ctrl+R reaches the main
     // window only while it has the focus itself. Then the dialog keys:
     // Tab, Shift+Tab, Enter and Space among the controls.
-    if (!TranslateAcceleratorA(msg.hwnd, accelerators, &msg) && !IsDialogMessageA(mainWindow, &msg)) {
+    if (!TranslateAcceleratorA(msg.hwnd, accelerators, &msg) &&
+        !IsDialogMessageA(mainWindow, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
