@@ -56,9 +56,10 @@ HFONT CreateControlFont(int k) {
   if (k == 1 && systemDpi == kBaseDpi) return nullptr;
   LOGFONTA font = {};
   if (!GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font)) return nullptr;
-  // The system font is made for the system's DPI: back to 96, then k times.
+  // The system font is made for the system's DPI: back to 96, then k
+  // times, its letters as wide as that height makes them.
   font.lfHeight = MulDiv(font.lfHeight, kBaseDpi * k, systemDpi);
-  font.lfWidth = MulDiv(font.lfWidth, kBaseDpi * k, systemDpi);
+  font.lfWidth = 0;
   return CreateFontIndirectA(&font);
 }
 
