@@ -2,12 +2,13 @@
 // in a prefix set to it): the client area k times the 96-DPI one, the controls
 // placed and sized k times with their text inside them, the panel the native
 // raster's painting enlarged k times, and a real knob drag ending on the
-// model's row. At 96 DPI the window keeps its outer size of 620 x 270.
+// model's row. At 96 DPI the window keeps its outer size of 620 x 270, and a
+// move to a 192-DPI screen and back, as Windows announces it, rescales it.
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "../probe/text_probe.h"
+#include "../probe/scale_probe.h"
 #include "model.h"
 #include "panel/art_layout.h"
 
@@ -30,14 +31,50 @@ RECT InClient(HWND window, HWND control) {
   return r;
 }
 
-// The client pixels outside the controls that are not `painting` enlarged k
-// times; `first` describes the first of them.
+// The client area at least (`exact`: just) k times the 96-DPI one; each
+// control k times as far and large, its text no taller than the control.
+void CheckLayout(Program& program, int k, bool exact) {
+  HWND w = program.window();
+  RECT client = {};
+  GetClientRect(w, &client);
+  const int width = k * kz::kClientWidth, height = k * kz::kClientHeight;
+  Expect(exact ? client.right == width && client.bottom == height : client.right >= width && client.bottom >= height,
+         Format("client area %ld x %ld at scale %d", client.right, client.bottom, k));
+  kzprobe::TextQuery text = {};
+  for (const ControlRect& c : kControls) text.controls[text.count++] = program.Control(c.id);
+  if (program.Probe(KZPROBE_TEXT_NAME, &text, sizeof text) != static_cast<DWORD>(text.count)) {
+    Fatal("the text probe failed");
+  }
+  for (int i = 0; i < text.count; ++i) {
+    const ControlRect& c = kControls[i];
+    const RECT r = InClient(w, text.controls[i]);
+    RECT inside = {};
+    GetClientRect(text.controls[i], &inside);
+    Expect(r.left == k * c.x && r.top == k * c.y && r.right - r.left == k * c.width &&
+               r.bottom - r.top == k * c.height && r.right <= client.right && r.bottom <= client.bottom,
+           Format("control %d at (%ld, %ld), %ld x %ld", c.id, r.left, r.top, r.right - r.left, r.bottom - r.top));
+    // A checkbox's 13-pixel box leaves no room for its letter at any scale.
+    const bool shown = c.id < IDC_BEGINNING_BOX;
+    Expect(!shown || (0 < text.heights[i] && text.heights[i] <= inside.bottom),
+           Format("control %d: text %ld high in %ld", c.id, text.heights[i], inside.bottom));
+  }
+}
+
+void ExpectOuter620x270(HWND w) {
+  RECT outer = {};
+  GetWindowRect(w, &outer);
+  Expect(outer.right - outer.left == 620 && outer.bottom - outer.top == 270,
+         Format("window %ld x %ld at 96 DPI", outer.right - outer.left, outer.bottom - outer.top));
+}
+
+// The pixels of the enlarged panel, outside the controls, that are not
+// `painting` enlarged k times; `first` describes the first of them.
 int Differing(HWND window, const kz::Raster& seen, const kz::Raster& painting, int k, std::string* first) {
   std::vector<RECT> controls;
   for (const ControlRect& c : kControls) controls.push_back(InClient(window, GetDlgItem(window, c.id)));
   int differing = 0;
-  for (int y = 0; y < seen.Height(); ++y) {
-    for (int x = 0; x < seen.Width(); ++x) {
+  for (int y = 0; y < std::min(seen.Height(), k * kz::kClientHeight); ++y) {
+    for (int x = 0; x < std::min(seen.Width(), k * kz::kClientWidth); ++x) {
       const POINT p = {x, y};
       bool onControl = false;
       for (const RECT& r : controls) onControl = onControl || PtInRect(&r, p);
@@ -65,6 +102,13 @@ Model Showing(Program& program, const std::vector<Model>& models, int k, const s
                differing, k, first.c_str()));
 }
 
+void ChangeDpi(Program& program, int dpi) {
+  kzprobe::DpiChange change = {program.window(), dpi, {}};
+  GetWindowRect(program.window(), &change.suggested);
+  if (program.Probe(KZPROBE_DPI_NAME, &change, sizeof change) != 1) Fatal("the DPI probe failed");
+  program.Send(program.window(), WM_NULL);
+}
+
 }  // namespace
 
 void Scale() {
@@ -80,35 +124,8 @@ void Scale() {
   Program program;
   const unsigned t1 = ClockSeconds();
   HWND w = program.window();
-  RECT client = {}, outer = {};
-  GetClientRect(w, &client);
-  GetWindowRect(w, &outer);
-  Expect(client.right == k * kz::kClientWidth && client.bottom == k * kz::kClientHeight,
-         Format("client area %ld x %ld", client.right, client.bottom));
-  if (dpi == 96) {
-    Expect(outer.right - outer.left == 620 && outer.bottom - outer.top == 270,
-           Format("window %ld x %ld at 96 DPI", outer.right - outer.left, outer.bottom - outer.top));
-  }
-
-  kzprobe::TextQuery text = {};
-  for (const ControlRect& c : kControls) text.controls[text.count++] = program.Control(c.id);
-  if (program.Probe(KZPROBE_TEXT_NAME, &text, sizeof text) != static_cast<DWORD>(text.count)) {
-    Fatal("the text probe failed");
-  }
-  for (int i = 0; i < text.count; ++i) {
-    const ControlRect& c = kControls[i];
-    const RECT r = InClient(w, text.controls[i]);
-    RECT inside = {};
-    GetClientRect(text.controls[i], &inside);
-    // A checkbox's 13-pixel box leaves no room for its letter at any scale.
-    const bool shown = c.id < IDC_BEGINNING_BOX;
-    Expect(!shown || (0 < text.heights[i] && text.heights[i] <= inside.bottom),
-           Format("control %d: text %ld high in %ld", c.id, text.heights[i], inside.bottom));
-    Expect(r.left == k * c.x && r.top == k * c.y && r.right - r.left == k * c.width &&
-               r.bottom - r.top == k * c.height && r.right <= client.right && r.bottom <= client.bottom,
-           Format("control %d at (%ld, %ld), %ld x %ld", c.id, r.left, r.top, r.right - r.left, r.bottom - r.top));
-  }
-
+  CheckLayout(program, k, true);
+  if (dpi == 96) ExpectOuter620x270(w);
   std::vector<Model> models;
   for (unsigned a = t0; a <= t1; ++a) {
     for (unsigned b = a; b <= t1; ++b) models.push_back(Model::AtStart(a, b));
@@ -130,6 +147,17 @@ void Scale() {
   m.Message(second, WM_MOUSEMOVE, x, to), m.Message(second, WM_LBUTTONUP, x, to);
   Expect(m.panel().sliders[1].y + 4 != from, "the model's knob did not move");
   Showing(program, {m}, k, Format("after a drag from row %d to row %d", from, to));
+
+  if (dpi != 96) return;
+  // Wine keeps the caption and menu at the prefix's DPI, so the client area
+  // at "192 DPI" is larger than twice the panel; back at 96 it is exact.
+  ChangeDpi(program, 192);
+  CheckLayout(program, 2, false);
+  Showing(program, {m}, 2, "moved to a 192-DPI screen");
+  ChangeDpi(program, 96);
+  CheckLayout(program, 1, true);
+  ExpectOuter620x270(w);
+  Showing(program, {m}, 1, "moved back to a 96-DPI screen");
 }
 
 }  // namespace kze

@@ -1,6 +1,5 @@
-// The height of each control's text, measured in its own font; run as a
-// remote thread on a TextQuery in the program.
-#include "text_probe.h"
+// Measures and messages carried out inside the program; see scale_probe.h.
+#include "scale_probe.h"
 
 extern "C" __declspec(dllexport) DWORD WINAPI KzTextHeights(void* parameter) {
   auto* query = static_cast<kzprobe::TextQuery*>(parameter);
@@ -17,4 +16,14 @@ extern "C" __declspec(dllexport) DWORD WINAPI KzTextHeights(void* parameter) {
     ReleaseDC(control, dc);
   }
   return static_cast<DWORD>(query->count);
+}
+
+// WM_DPICHANGED, sent from the program's own process so that its rectangle
+// can be passed by address.
+extern "C" __declspec(dllexport) DWORD WINAPI KzChangeDpi(void* parameter) {
+  auto* change = static_cast<kzprobe::DpiChange*>(parameter);
+  const WPARAM dpi = MAKEWPARAM(change->dpi, change->dpi);
+  SendMessageA(change->window, 0x02E0 /* WM_DPICHANGED */, dpi,
+               reinterpret_cast<LPARAM>(&change->suggested));
+  return 1;
 }
