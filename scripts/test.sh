@@ -26,7 +26,7 @@ ctest --test-dir build/win32 --output-on-failure -R '^pe_'
 ctest --test-dir build/win64 --output-on-failure -R '^pe_'
 
 echo "== the release, signed with a throwaway certificate and unsigned"
-tests/dist/sign_test.sh
+tests/release/sign_test.sh
 
 source scripts/wine-env.sh
 kz_choose_build
