@@ -42,36 +42,36 @@ class Panel {
 
   // Moves knob `index` (0..2, or -1 for the knob being dragged) so that its
   // centre lies on `row` (47..118; other rows keep the knob where it is) and
-  // redraws its track, the connectors and the knobs. Always 0.
-  std::int32_t MoveKnob(std::int32_t index, std::int32_t row);
+  // redraws its track, the connectors and the knobs.
+  void MoveKnob(std::int32_t index, std::int32_t row);
 
   // Enables (codes 0..2 one section, 3 all) or freezes (4..6, 7 all)
   // sections and sets their checkboxes (the codes are named above); any
   // other code does nothing.
-  std::int32_t SetSectionState(std::int32_t code);
+  void SetSectionState(std::int32_t code);
 
   // 1 American, 0 European; other values keep the flag. Redraws its image.
-  std::int32_t SetSpelling(std::int32_t value);
+  void SetSpelling(std::int32_t value);
 
   // 0 As Buyer, 1 As Seller; other values keep the role. Redraws its image.
-  std::int32_t SetRole(std::int32_t value);
+  void SetRole(std::int32_t value);
 
   // Writes style row 0..5 into every record and redraws the knobs and the
   // style name; any other value changes and draws nothing.
-  std::int32_t SetStyle(std::int32_t style);
+  void SetStyle(std::int32_t style);
 
   // --- Drawing -----------------------------------------------------------
 
   // Draws the chosen parts (PanelPart values combined), always in the order
   // base, knobs, style name, spelling, role.
-  std::int32_t PaintPanel(unsigned parts);
+  void PaintPanel(unsigned parts);
 
   // The outer rectangle and the two inner tracks, pixel by pixel.
-  std::int32_t DrawFrame();
+  void DrawFrame();
 
   // The input line, the vertical pieces between the knobs' rows and the
   // horizontal connector of record i.
-  std::int32_t DrawConnectors(std::int32_t i);
+  void DrawConnectors(std::int32_t i);
 
   // Copies a rectangle of a bitmap (through its mask when `masked`) onto
   // `dc`. 1 when drawn, 0 on failure, with nothing drawn.
@@ -81,7 +81,7 @@ class Panel {
 
   // Turns the knobs white one by one, 80 ms apart, then gives them back
   // their colour one by one, pausing before each step.
-  std::int32_t FlashKnobs();
+  void FlashKnobs();
 
   // --- State -------------------------------------------------------------
 
