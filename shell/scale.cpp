@@ -10,8 +10,9 @@ constexpr int kBaseDpi = 96;
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
-// A user32 function by name, or null. Cast through the generic function
-// type, which any function type converts to and from.
+// A user32 function by name, or null; looked up at each (rare) use, as a
+// static would bring in the C++ run-time's guards. Cast through the generic
+// function type, which any function type converts to and from.
 template <class Function>
 Function User32(const char* name) {
   const FARPROC found = GetProcAddress(GetModuleHandleA("user32.dll"), name);
@@ -33,13 +34,13 @@ int ScaleForDpi(int dpi) {
 }
 
 int WindowDpi(HWND window) {
-  static const auto getDpiForWindow = User32<GetDpiForWindowFn>("GetDpiForWindow");
+  const auto getDpiForWindow = User32<GetDpiForWindowFn>("GetDpiForWindow");
   const int dpi = getDpiForWindow ? static_cast<int>(getDpiForWindow(window)) : 0;
   return dpi > 0 ? dpi : SystemDpi();
 }
 
 SIZE OuterSize(HWND window, int width, int height, int dpi) {
-  static const auto adjustForDpi = User32<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+  const auto adjustForDpi = User32<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
   const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
   const BOOL menu = GetMenu(window) != nullptr;
