@@ -3,7 +3,7 @@
 
 extern "C" __declspec(dllexport) DWORD WINAPI KzTextHeights(void* parameter) {
   auto* query = static_cast<kzprobe::TextQuery*>(parameter);
-  if (query->count < 0 || query->count > kzprobe::kMaxControls) return 0;
+  if (query->count < 0 || query->count > 8) return 0;
   for (LONG i = 0; i < query->count; ++i) {
     HWND control = query->controls[i];
     // A control that was given no font draws with the system font.

@@ -1,18 +1,16 @@
-// Requests the probe carries out inside the program, where a font handle or
-// a pointer of the program means something: the height of a line of each
-// control's text in the font it draws with, and a change of the window's
-// screen DPI as Windows announces it.
+// What the probe does inside the program for the scale group, where a font
+// handle or an address of the program means something: measure each
+// control's line of text in its own font, and announce a new screen DPI.
 #pragma once
 
 #include <windows.h>
 
 namespace kzprobe {
 
-constexpr int kMaxControls = 8;
 struct TextQuery {
   LONG count;
-  HWND controls[kMaxControls];
-  LONG heights[kMaxControls];  // tmHeight, or -1 when it could not be read
+  HWND controls[8];
+  LONG heights[8];  // tmHeight, or -1 when it could not be read
 };
 
 struct DpiChange {
