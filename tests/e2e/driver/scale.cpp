@@ -24,76 +24,59 @@ const ControlRect kControls[] = {
 #undef KZ_CONTROL
 };
 
-RECT InClient(HWND window, HWND control) {
-  RECT r = {};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+int ScaleOf(int dpi) { return std::max(1, (dpi + 48) / 96); }
 
 // At `dpi` the client area at least (`exact`: just) k times the 96-DPI one,
 // and at 96 DPI the window 620 x 270; each control k times as far and large,
 // its text no taller than the control.
 void CheckLayout(Program& program, int dpi, bool exact) {
-  const int k = std::max(1, (dpi + 48) / 96);
+  const int k = ScaleOf(dpi), width = k * kz::kClientWidth, height = k * kz::kClientHeight;
   HWND w = program.window();
   RECT client = {}, outer = {};
   GetClientRect(w, &client);
   GetWindowRect(w, &outer);
   Expect(dpi != 96 || (outer.right - outer.left == 620 && outer.bottom - outer.top == 270),
          Format("window %ld x %ld at 96 DPI", outer.right - outer.left, outer.bottom - outer.top));
-  const int width = k * kz::kClientWidth, height = k * kz::kClientHeight;
   Expect(exact ? client.right == width && client.bottom == height : client.right >= width && client.bottom >= height,
          Format("client area %ld x %ld at scale %d", client.right, client.bottom, k));
-  kzprobe::TextQuery text = {};
-  for (const ControlRect& c : kControls) text.controls[text.count++] = program.Control(c.id);
-  if (program.Probe(KZPROBE_TEXT_NAME, &text, sizeof text) != static_cast<DWORD>(text.count)) {
-    Fatal("the text probe failed");
-  }
-  for (int i = 0; i < text.count; ++i) {
-    const ControlRect& c = kControls[i];
-    const RECT r = InClient(w, text.controls[i]);
-    RECT inside = {};
-    GetClientRect(text.controls[i], &inside);
-    Expect(r.left == k * c.x && r.top == k * c.y && r.right - r.left == k * c.width &&
-               r.bottom - r.top == k * c.height && r.right <= client.right && r.bottom <= client.bottom,
+  for (const ControlRect& c : kControls) {
+    kzprobe::TextQuery text = {program.Control(c.id), -1};
+    RECT r = {}, inside = {};
+    GetWindowRect(text.control, &r);
+    MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+    Expect(r.left == k * c.x && r.top == k * c.y && r.right - r.left == k * c.width && r.bottom - r.top == k * c.height,
            Format("control %d at (%ld, %ld), %ld x %ld", c.id, r.left, r.top, r.right - r.left, r.bottom - r.top));
-    // A checkbox's 13-pixel box leaves no room for its letter at any scale.
-    const bool shown = c.id < IDC_BEGINNING_BOX;
-    Expect(!shown || (0 < text.heights[i] && text.heights[i] <= inside.bottom),
-           Format("control %d: text %ld high in %ld", c.id, text.heights[i], inside.bottom));
+    if (c.id >= IDC_BEGINNING_BOX) continue;  // a checkbox's box leaves no room for its letter
+    GetClientRect(text.control, &inside);
+    program.Probe(KZPROBE_TEXT_NAME, &text, sizeof text);
+    Expect(0 < text.height && text.height <= inside.bottom,
+           Format("control %d: text %ld high in %ld", c.id, text.height, inside.bottom));
   }
 }
 
-// The pixels of the enlarged panel, outside the controls, that are not
-// `painting` enlarged k times; `first` describes the first of them.
-int Differing(HWND window, const kz::Raster& seen, const kz::Raster& painting, int k, std::string* first) {
-  std::vector<RECT> controls;
-  for (const ControlRect& c : kControls) controls.push_back(InClient(window, GetDlgItem(window, c.id)));
-  int differing = 0;
-  for (int y = 0; y < std::min(seen.Height(), k * kz::kClientHeight); ++y) {
-    for (int x = 0; x < std::min(seen.Width(), k * kz::kClientWidth); ++x) {
-      const POINT p = {x, y};
-      bool onControl = false;
-      for (const RECT& r : controls) onControl = onControl || PtInRect(&r, p);
-      const kz::Colour want = painting.At(x / k, y / k);
-      if (onControl || seen.At(x, y) == want || differing++) continue;
-      *first = Format("(%d, %d) is %06x, want %06x", x, y, static_cast<unsigned>(seen.At(x, y)),
-                      static_cast<unsigned>(want));
-    }
-  }
-  return differing;
-}
-
-// Of the models, the one whose painting the window shows; a picture read
-// right after drawing may be stale, so it is read again for up to a second.
+// Of the models, the one whose painting, enlarged k times, the window shows
+// outside the controls; a picture read right after drawing may be stale, so
+// it is read again for up to a second.
 Model Showing(Program& program, const std::vector<Model>& models, int k, const std::string& when) {
   std::string first;
   int differing = 0;
   for (int attempt = 0; attempt < 10; ++attempt, Sleep(100)) {
     const kz::Raster seen = program.Picture();
     for (const Model& m : models) {
-      if ((differing = Differing(program.window(), seen, m.Painting(), k, &first)) == 0) return m;
+      const kz::Raster want = m.Painting();
+      differing = 0;
+      for (int y = 0; y < std::min(seen.Height(), k * kz::kClientHeight); ++y) {
+        for (int x = 0; x < std::min(seen.Width(), k * kz::kClientWidth); ++x) {
+          bool onControl = false;
+          for (const ControlRect& c : kControls) {
+            onControl |= c.x <= x / k && x / k < c.x + c.width && c.y <= y / k && y / k < c.y + c.height;
+          }
+          if (onControl || seen.At(x, y) == want.At(x / k, y / k) || differing++) continue;
+          first = Format("(%d, %d) is %06x, want %06x", x, y, static_cast<unsigned>(seen.At(x, y)),
+                         static_cast<unsigned>(want.At(x / k, y / k)));
+        }
+      }
+      if (differing == 0) return m;
     }
   }
   Fatal(Format("%s: %d pixels differ from the native painting enlarged %d times, first %s", when.c_str(),
@@ -103,20 +86,18 @@ Model Showing(Program& program, const std::vector<Model>& models, int k, const s
 void ChangeDpi(Program& program, int dpi) {
   kzprobe::DpiChange change = {program.window(), dpi, {}};
   GetWindowRect(program.window(), &change.suggested);
-  if (program.Probe(KZPROBE_DPI_NAME, &change, sizeof change) != 1) Fatal("the DPI probe failed");
+  program.Probe(KZPROBE_DPI_NAME, &change, sizeof change);
   program.Send(program.window(), WM_NULL);
 }
 
 }  // namespace
 
 void Scale() {
-  const int dpi = options().dpi;
+  const int dpi = options().dpi, k = ScaleOf(dpi);
   HDC screen = GetDC(nullptr);
   const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   if (screenDpi != dpi) Fatal(Format("the screen has %d DPI, not %d: the prefix was not set up", screenDpi, dpi));
-  const int k = std::max(1, (dpi + 48) / 96);
-  std::printf("    %d DPI: every panel pixel %d x %d\n", dpi, k, k);
 
   const unsigned t0 = ClockSeconds();
   Program program;
@@ -129,16 +110,16 @@ void Scale() {
   }
   Model m = Showing(program, models, k, "after start-up");
 
-  // A real drag of the middle knob, pressed and let go at the last screen
-  // pixel of a panel pixel: each position is divided by k before the panel.
+  // A real drag of the middle knob from the caption, pressed and let go at the
+  // last screen pixel of a panel pixel: positions are divided by k.
   const int x = 208, from = m.panel().sliders[1].y + 4, to = from < 82 ? 110 : 55;
   BringToFront(w);
-  MouseTo(w, 300, -10);  // from the caption, as the walk's drags start
+  MouseTo(w, 300, -10);
   MouseTo(w, k * x + k - 1, k * from + k - 1);
   MouseButton(true);
   MouseTo(w, k * x + k - 1, k * to + k - 1);
   MouseButton(false);
-  MouseTo(w, 300, -10);  // parked on the caption
+  MouseTo(w, 300, -10);
   program.Send(w, WM_NULL);
   const unsigned second = ClockSeconds();
   m.Message(second, WM_MOUSEMOVE, x, from), m.Message(second, WM_LBUTTONDOWN, x, from);

@@ -226,31 +226,28 @@ void Monkey() {
       if (IsWindow(shown)) Fatal("the dialog stays open");
     }, [](Model&, unsigned) {});
   };
-  // From start-up, the keyboard alone: Tab round the tab stops to Zub and
-  // Enter; Shift+Tab back round to the End box and Space. Each press must
-  // reach the next tab stop in order (from the window itself: the first).
-  const int tabOrder[] = {IDC_COMMENT, IDC_GENERATE, IDC_COPY, IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX};
-  auto keyboard = [&](int target, bool back, WORD key, const std::function<bool()>& done) {
-    BringToFront(w);
-    for (int press = 0; press < 7 && FocusOf(program.threadId()) != program.Control(target); ++press) {
-      const HWND from = FocusOf(program.threadId());
-      int at = 0;
-      while (at < 6 && program.Control(tabOrder[at]) != from) ++at;
-      const int next = tabOrder[at == 6 ? (back ? 5 : 0) : (at + (back ? 5 : 1)) % 6];
-      back ? Keys({VK_SHIFT, VK_TAB}) : Keys({VK_TAB});
-      for (int i = 0; i < 100 && FocusOf(program.threadId()) == from; ++i) Sleep(10);
-      Expect(FocusOf(program.threadId()) == program.Control(next),
-             Format("%s did not reach control %d", back ? "Shift+Tab" : "Tab", next));
-    }
-    Keys({key});
-    for (int i = 0; i < 200 && !done(); ++i) Sleep(10);  // real input arrives in its own time
-  };
-  walk.Step("Tab to Zub, Enter",
-            [&] { keyboard(IDC_GENERATE, false, VK_RETURN, [&] { return program.Text(IDC_COMMENT) != "Revavav Evovod"; }); },
-            [](Model& m, unsigned s) { m.Message(s, WM_COMMAND, IDC_GENERATE); });
-  walk.Step("Shift+Tab to the End box, Space",
-            [&] { keyboard(IDC_END_BOX, true, VK_SPACE, [&] { return !program.Checked(IDC_END_BOX); }); },
-            [](Model& m, unsigned s) { m.Message(s, WM_COMMAND, IDC_END_BOX); });
+  // From start-up, the keyboard alone: Tab round to Zub and Enter, Shift+Tab back round to the End
+  // box and Space. Each press must reach the next tab stop (from the window itself: the first).
+  const int tabs[] = {IDC_COMMENT, IDC_GENERATE, IDC_COPY, IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX};
+  struct KeyStep { int target; bool back; WORD key; };
+  for (const KeyStep& k : {KeyStep{IDC_GENERATE, false, VK_RETURN}, KeyStep{IDC_END_BOX, true, VK_SPACE}}) {
+    walk.Step(Format("%s to control %d, key %d", k.back ? "Shift+Tab" : "Tab", k.target, k.key), [&] {
+      BringToFront(w);
+      for (int press = 0; press < 7 && FocusOf(program.threadId()) != program.Control(k.target); ++press) {
+        const HWND from = FocusOf(program.threadId());
+        int at = 0;
+        while (at < 6 && program.Control(tabs[at]) != from) ++at;
+        const int next = tabs[at == 6 ? (k.back ? 5 : 0) : (at + (k.back ? 5 : 1)) % 6];
+        k.back ? Keys({VK_SHIFT, VK_TAB}) : Keys({VK_TAB});
+        for (int i = 0; i < 100 && FocusOf(program.threadId()) == from; ++i) Sleep(10);
+        Expect(FocusOf(program.threadId()) == program.Control(next), Format("the focus did not reach %d", next));
+      }
+      const std::string box = program.Text(IDC_COMMENT);
+      const bool checked = program.Checked(k.target);
+      Keys({k.key});  // real input arrives in its own time: until it has made its change
+      for (int i = 0; i < 200 && program.Text(IDC_COMMENT) == box && program.Checked(k.target) == checked; ++i) Sleep(10);
+    }, [&k](Model& m, unsigned s) { m.Message(s, WM_COMMAND, k.target); });
+  }
   // Every command and checkbox once, Ctrl+R with the focus on the window,
   // then on the comment box, each way of closing a dialog; then random steps.
   for (int id : commands) walk.Message(Format("command %d", id), WM_COMMAND, id);

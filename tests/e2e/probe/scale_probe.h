@@ -1,6 +1,6 @@
 // What the probe does inside the program for the scale group, where a font
-// handle or an address of the program means something: measure each
-// control's line of text in its own font, and announce a new screen DPI.
+// handle or an address of the program means something: measure a control's
+// line of text in its own font, and announce a new screen DPI.
 #pragma once
 
 #include <windows.h>
@@ -8,9 +8,8 @@
 namespace kzprobe {
 
 struct TextQuery {
-  LONG count;
-  HWND controls[8];
-  LONG heights[8];  // tmHeight, or -1 when it could not be read
+  HWND control;
+  LONG height;  // tmHeight, or -1 when it could not be read
 };
 
 struct DpiChange {
@@ -21,5 +20,5 @@ struct DpiChange {
 
 }  // namespace kzprobe
 
-#define KZPROBE_TEXT_NAME "KzTextHeights"
+#define KZPROBE_TEXT_NAME "KzTextHeight"
 #define KZPROBE_DPI_NAME "KzChangeDpi"
