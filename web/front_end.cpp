@@ -5,19 +5,23 @@
 // of page.js, as the window reaches its controls through Win32.
 #include <emscripten/emscripten.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
+#include "compose/generator.h"
 #include "compose/stored_strings.h"
+#include "midend/command_table.h"
 #include "midend/kudomat_zub.h"
 #include "panel/raster.h"
+#include "web/compiled_bitmaps.h"
 
 EM_JS(void, PageShowComment, (const char* comment, const char* mark),
       { Module.showComment(UTF8ToString(comment), UTF8ToString(mark)); });
 EM_JS(int, PageChecked, (int section), { return Module.checked(section); });
 EM_JS(void, PageCheck, (int section, int on), { Module.check(section, on); });
 EM_JS(void, PageGrey, (int id, int greyed), { Module.grey(id, greyed); });
-EM_JS(void, PageCopy, (), { Module.copyCommentBox(); });
+EM_JS(void, PageCopy, (), { Module.copyComment(); });
 EM_JS(void, PageExit, (), { Module.exit(); });
 EM_JS(void, PageDialog, (int id), { Module.dialog(id); });
 EM_JS(void, PageTitle, (const char* text), { Module.title(UTF8ToString(text)); });
@@ -52,7 +56,7 @@ class PageFrontEnd final : public FrontEnd {
 };
 
 const StoredStrings strings;
-BitmapFolder bitmaps("/art");
+CompiledBitmaps bitmaps;
 RasterSurface surface(raster, &bitmaps);
 PageFrontEnd frontEnd;
 KudomatZub app(strings, surface, frontEnd);
@@ -89,12 +93,46 @@ EMSCRIPTEN_KEEPALIVE void kz_pointer(int kind, int x, int y) {
 // A keyboard slider: section's knob `rows` rows up (negative: down).
 EMSCRIPTEN_KEEPALIVE void kz_step_knob(int section, int rows) { app.StepKnob(section, rows); }
 
-// Where section's knob stands (its centre row), and whether it is enabled.
+// Where section's knob stands (its left edge and centre row), whether it
+// is enabled, and whether its section reaches the comment.
+EMSCRIPTEN_KEEPALIVE int kz_knob_left(int section) {
+  return 0 <= section && section < kSectionCount ? app.panel().sliders[section].x : 0;
+}
 EMSCRIPTEN_KEEPALIVE int kz_knob_row(int section) {
   return 0 <= section && section < kSectionCount ? KnobRow(app.panel().sliders[section].y) : 0;
 }
 EMSCRIPTEN_KEEPALIVE int kz_section_enabled(int section) {
   return 0 <= section && section < kSectionCount && app.panel().sliders[section].enabled;
+}
+EMSCRIPTEN_KEEPALIVE int kz_section_shown(int section) {
+  return 0 <= section && section < kSectionCount && IsShown(app.panel().sliders[section].y);
+}
+
+// The knob's place on the scale of the Edit menu's captions: +100 on the
+// top row, 0 on the middle one, -100 on the bottom one.
+EMSCRIPTEN_KEEPALIVE int kz_knob_value(int section) {
+  const int row = kz_knob_row(section);
+  const double value = row <= kMiddleRow ? 100.0 * (kMiddleRow - row) / (kMiddleRow - kTopRow)
+                                         : -100.0 * (row - kMiddleRow) / (kBottomRow - kMiddleRow);
+  return static_cast<int>(std::lround(value));
+}
+
+// Whether command `id` is the style, spelling or role in force: 1 it is, 0
+// it is another choice, -1 it is no such command.
+EMSCRIPTEN_KEEPALIVE int kz_choice(int id) {
+  const CommandEntry* entry = FindCommand(id);
+  const Panel& panel = app.panel();
+  if (!entry) return -1;
+  switch (entry->action) {
+    case CommandAction::Style:
+      return entry->argument == panel.sliders[0].style;
+    case CommandAction::Spelling:
+      return entry->argument == panel.spelling;
+    case CommandAction::Role:
+      return entry->argument == panel.role;
+    default:
+      return -1;
+  }
 }
 
 // The whole panel painted afresh, as the window does when it is uncovered
