@@ -1,3 +1,4 @@
+// The panel's picture: made once, shown whole or in part; see panel_picture.h.
 #include "shell/panel_picture.h"
 
 #include "panel/art_layout.h"
