@@ -26,8 +26,9 @@ void WindowFrontEnd::SetSectionChecked(int section, bool checked) {
 }
 
 // The window spins on the tick counter, as it always has: the flash is
-// over before any other message is taken.
+// over before any other message is taken. Each step is shown first.
 void WindowFrontEnd::Pause(int milliseconds) {
+  ShowPanelChanges();
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
   }

@@ -16,13 +16,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showState) {
   AttachPanelSurface(mainWindow);
 
   app.Start();
+  ShowPanelChanges();
 
   // Zeroed, so that a failing GetMessageA (-1) ends the program with code 0.
   MSG msg = {};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     // Translated for the message's own window: Ctrl+R reaches the main
-    // window only while it has the focus itself.
-    if (!TranslateAcceleratorA(msg.hwnd, accelerators, &msg)) {
+    // window only while it has the focus itself. Then the dialog keys:
+    // Tab, Shift+Tab, Enter and Space among the controls.
+    if (!TranslateAcceleratorA(msg.hwnd, accelerators, &msg) &&
+        !IsDialogMessageA(mainWindow, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

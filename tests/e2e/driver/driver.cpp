@@ -126,16 +126,18 @@ static bool RunRemote(HANDLE process, void* entry, void* argument, DWORD* result
 // The probe is loaded into the program by a remote thread on LoadLibraryA
 // (kernel32 lies at the same address in every process); its base there is
 // looked up among the program's modules, which works for 32- and 64-bit
-// programs alike.
-std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
+// programs alike. One block in the program carries every request.
+constexpr size_t kProbeBlockSize = 0x10000;
+
+DWORD Program::Probe(const char* name, void* block, size_t size) {
   DWORD result = 0;
   if (!remoteProbe_) {
     const std::string path = options().probe;
     localProbe_ = LoadLibraryA(path.c_str());
     void* remotePath = VirtualAllocEx(info_.hProcess, nullptr, path.size() + 1,
                                       MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    remoteBlock_ = VirtualAllocEx(info_.hProcess, nullptr, sizeof(kzprobe::MenuQuery),
-                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    remoteBlock_ = VirtualAllocEx(info_.hProcess, nullptr, kProbeBlockSize, MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
     if (!localProbe_ || !remotePath || !remoteBlock_ ||
         !WriteProcessMemory(info_.hProcess, remotePath, path.c_str(), path.size() + 1, nullptr) ||
         !RunRemote(info_.hProcess, reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
@@ -151,17 +153,23 @@ std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
     CloseHandle(modules);
     if (!remoteProbe_) Fatal("the program could not load the probe");
   }
+  BYTE* local = reinterpret_cast<BYTE*>(GetProcAddress(localProbe_, name));
+  BYTE* entry = remoteProbe_ + (local - reinterpret_cast<BYTE*>(localProbe_));
+  if (!local || size > kProbeBlockSize ||
+      !WriteProcessMemory(info_.hProcess, remoteBlock_, block, size, nullptr) ||
+      !RunRemote(info_.hProcess, entry, remoteBlock_, &result) ||
+      !ReadProcessMemory(info_.hProcess, remoteBlock_, block, size, nullptr)) {
+    Fatal(Format("the probe's %s failed", name));
+  }
+  return result;
+}
+
+std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
   kzprobe::MenuQuery query = {};
   query.window = window_;
   query.count = static_cast<LONG>(ids.size());
   for (size_t i = 0; i < ids.size(); ++i) query.ids[i] = static_cast<UINT>(ids[i]);
-  BYTE* entry = remoteProbe_ + (reinterpret_cast<BYTE*>(GetProcAddress(localProbe_, KZPROBE_ENTRY_NAME)) -
-                                reinterpret_cast<BYTE*>(localProbe_));
-  if (!WriteProcessMemory(info_.hProcess, remoteBlock_, &query, sizeof query, nullptr) ||
-      !RunRemote(info_.hProcess, entry, remoteBlock_, &result) || result != ids.size() ||
-      !ReadProcessMemory(info_.hProcess, remoteBlock_, &query, sizeof query, nullptr)) {
-    Fatal("the menu probe failed");
-  }
+  if (Probe(KZPROBE_ENTRY_NAME, &query, sizeof query) != ids.size()) Fatal("the menu probe failed");
   std::map<int, bool> greyed;
   for (size_t i = 0; i < ids.size(); ++i) {
     if (query.states[i] == 0xFFFFFFFFu) Fatal(Format("the menu has no item %d", ids[i]));

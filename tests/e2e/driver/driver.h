@@ -16,6 +16,7 @@ struct Options {
   std::string exe, probe, art;  // the program, kzprobe.dll, the bitmap files
   unsigned seed = 1;            // of the random walk
   int steps = 200;
+  int dpi = 96;                 // the screen's, as the prefix was set up for the scale group
 };
 Options& options();
 
@@ -46,6 +47,10 @@ class Program {
   void Click(int id) { Send(Control(id), BM_CLICK); }
   // Item greyed, by command id, read inside the program by the probe.
   std::map<int, bool> Greyed(const std::vector<int>& ids);
+  // Runs the probe's entry `name` on a thread of the program on a copy of
+  // `block`, copies the block back and gives the entry's result; loads the
+  // probe into the program the first time.
+  DWORD Probe(const char* name, void* block, size_t size);
   // The client area as the program left it, and after a full repaint.
   kz::Raster Picture();
   kz::Raster Repainted();

@@ -226,6 +226,28 @@ void Monkey() {
       if (IsWindow(shown)) Fatal("the dialog stays open");
     }, [](Model&, unsigned) {});
   };
+  // From start-up, the keyboard alone: Tab round to Zub and Enter, Shift+Tab back round to the End
+  // box and Space. Each press must reach the next tab stop (from the window itself: the first).
+  const int tabs[] = {IDC_COMMENT, IDC_GENERATE, IDC_COPY, IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX};
+  struct KeyStep { int target; bool back; WORD key; };
+  for (const KeyStep& k : {KeyStep{IDC_GENERATE, false, VK_RETURN}, KeyStep{IDC_END_BOX, true, VK_SPACE}}) {
+    walk.Step(Format("%s to control %d, key %d", k.back ? "Shift+Tab" : "Tab", k.target, k.key), [&] {
+      BringToFront(w);
+      for (int press = 0; press < 7 && FocusOf(program.threadId()) != program.Control(k.target); ++press) {
+        const HWND from = FocusOf(program.threadId());
+        int at = 0;
+        while (at < 6 && program.Control(tabs[at]) != from) ++at;
+        const int next = tabs[at == 6 ? (k.back ? 5 : 0) : (at + (k.back ? 5 : 1)) % 6];
+        k.back ? Keys({VK_SHIFT, VK_TAB}) : Keys({VK_TAB});
+        for (int i = 0; i < 100 && FocusOf(program.threadId()) == from; ++i) Sleep(10);
+        Expect(FocusOf(program.threadId()) == program.Control(next), Format("the focus did not reach %d", next));
+      }
+      const std::string box = program.Text(IDC_COMMENT);
+      const bool checked = program.Checked(k.target);
+      Keys({k.key});  // real input arrives in its own time: until it has made its change
+      for (int i = 0; i < 200 && program.Text(IDC_COMMENT) == box && program.Checked(k.target) == checked; ++i) Sleep(10);
+    }, [&k](Model& m, unsigned s) { m.Message(s, WM_COMMAND, k.target); });
+  }
   // Every command and checkbox once, Ctrl+R with the focus on the window,
   // then on the comment box, each way of closing a dialog; then random steps.
   for (int id : commands) walk.Message(Format("command %d", id), WM_COMMAND, id);
@@ -296,12 +318,14 @@ void Monkey() {
 
 }  // namespace
 
+void Scale();  // scale.cpp
+
 }  // namespace kze
 
 int main(int argc, char** argv) {
   using namespace kze;
   const std::map<std::string, void (*)()> scenarios = {
-      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}};
+      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}, {"scale", Scale}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
     std::string value = argv[i + 1];
@@ -312,11 +336,12 @@ int main(int argc, char** argv) {
     if (name == "--art") o.art = value;
     if (name == "--seed") o.seed = static_cast<unsigned>(std::stoul(value));
     if (name == "--steps") o.steps = std::stoi(value);
+    if (name == "--dpi") o.dpi = std::stoi(value);
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
-    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke --exe PATH --probe PATH --art DIR "
-                         "[--seed N] [--steps N]\n");
+    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke|scale --exe PATH --probe PATH --art DIR "
+                         "[--seed N] [--steps N] [--dpi N]\n");
     return 2;
   }
   std::setvbuf(stdout, nullptr, _IONBF, 0);
