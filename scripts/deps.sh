@@ -2,7 +2,7 @@
 # Installs what the build and the tests need, once: a second run finds
 # everything present and installs nothing. `deps.sh web` installs what the
 # web page's build, its browser tests and its bench need instead: Debian's
-# packages, then the npm packages pinned in tests/web/package-lock.json.
+# packages, then the npm packages pinned in package-lock.json.
 set -euo pipefail
 
 if [ "${1:-}" = web ]; then
@@ -20,9 +20,9 @@ fi
 npm_packages() {
   [ "${1:-}" = web ] || return 0
   local dir
-  dir="$(dirname "$0")/../tests/web"
+  dir="$(dirname "$0")/.."
   cmp -s "$dir/package-lock.json" "$dir/node_modules/.kz-installed-lock" 2>/dev/null && return 0
-  echo "deps: npm ci in tests/web"
+  echo "deps: npm ci"
   (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error >/dev/null &&
     cp package-lock.json node_modules/.kz-installed-lock)
 }

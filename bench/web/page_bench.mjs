@@ -8,7 +8,7 @@ import { readFileSync, readdirSync } from 'node:fs';
 import { createRequire } from 'node:module';
 
 const [url, folder] = process.argv.slice(2);
-const require = createRequire(new URL('../../tests/web/package.json', import.meta.url));
+const require = createRequire(new URL('../../package.json', import.meta.url));
 const puppeteer = (await import(require.resolve('puppeteer-core'))).default;
 const lighthouse = (await import(require.resolve('lighthouse'))).default;
 const desktopConfig = (await import(require.resolve('lighthouse/core/config/desktop-config.js'))).default;
