@@ -3,12 +3,14 @@
 captions of its Help and About dialogs, read from the resource script, so
 captions and command ids are the program's own. The menu bar is written as
 an ARIA menubar: one Tab stop, the list items presentational.
-    make_page.py KudomatZub.rc resource_ids.h index.html.in index.html"""
+The style sheet gets the window's child-control layout from controls.def.
+    make_page.py KudomatZub.rc resource_ids.h index.html.in index.html \
+                 kudomat_zub.css.in kudomat_zub.css"""
 import html
 import re
 import sys
 
-rc, ids_h, template, out = sys.argv[1:5]
+rc, ids_h, template, out, css_in, css_out = sys.argv[1:7]
 ids = dict(re.findall(r'#define (\w+) (\d+)', open(ids_h).read()))
 
 
@@ -89,3 +91,22 @@ page = page.replace('@MENU@', f'<ul id="menubar" role="menubar" aria-label="Menu
 page = re.sub(r'@(CAPTION|TEXTS) (\w+)@', lambda m: dialog_part(m.group(2), m.group(1)), page)
 page = re.sub(r'@(\w+)@', lambda m: ids[m.group(1)], page)
 open(out, 'w').write(page)
+
+
+def control_rule(name, kind, x, y, width, height):
+    """Where the page puts the control the window places at (x, y), scaled
+    by --s. A checkbox is a 24-pixel target centred on the window's box,
+    standing on the box's lower edge (.box keeps it clear of the knobs)."""
+    x, y, width, height = (int(v) for v in (x, y, width, height))
+    px = lambda v: f'calc(var(--s) * {v}px)'
+    if kind == 'Checkbox':
+        rule = f'left: calc(var(--s) * {x + width / 2}px - 12px); --bottom: {y + height}px;'
+    else:
+        rule = f'left: {px(x)}; top: {px(y)}; width: {px(width)}; height: {px(height)};'
+    return f'[data-control="{ids[name]}"] {{ {rule} }}'
+
+
+controls = re.findall(r'^KZ_CONTROL\((\w+), (\w+), "[^"]*", (\d+), (\d+), (\d+), (\d+)\)',
+                      open(rc.rsplit('/', 1)[0] + '/controls.def').read(), re.M)
+css = open(css_in).read().replace('/* @CONTROLS@ */', '\n'.join(control_rule(*c) for c in controls))
+open(css_out, 'w').write(css)
