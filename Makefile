@@ -22,6 +22,7 @@ serve:
 bench:
 	@scripts/deps.sh && scripts/build.sh native && build/native/bench/kz_bench
 	@bench/program/run.sh
+	@bench/web/run.sh
 
 install:
 	@scripts/deps.sh && scripts/build.sh native

@@ -21,10 +21,10 @@ constexpr std::uint32_t kFirstSecond = 1000000000u;
 const char* const kRoleNames[] = {"AsBuyer", "AsSeller"};
 
 std::uint32_t clockSecond = 0;
-std::uint32_t BenchClock() { return clockSecond; }
+Seconds BenchClock() { return clockSecond; }
 
-struct NullDisplay final : TextDisplay {
-  void ShowText(int, const char*) override {}
+struct NullDisplay final : CommentDisplay {
+  void ShowComment(const char*, const char*) override {}
 };
 
 Composer& LoadedComposer() {
@@ -42,13 +42,10 @@ Composer& LoadedComposer() {
   return composer;
 }
 
-void SlidersFor(int style, SliderRecord* sliders) {
-  for (int s = 0; s < kSectionCount; ++s) {
-    sliders[s] = kInitialSliders[s];
-    sliders[s].style = style;
-    sliders[s].y = 43;  // "+ 100"
-    sliders[s].enabled = 1;
-  }
+// Every knob at "+ 100", every section enabled, American.
+ComposeSettings SettingsFor(int style, int role) {
+  const SectionSettings top = {KnobTop(kTopRow), true};
+  return {style, role, 1, {top, top, top}};
 }
 
 // How many numbers each comment of the cycle draws, found by stepping the
@@ -64,13 +61,12 @@ const DrawCounts& CountDraws(int style, int role) {
   DrawCounts& c = counts[style][role];
   if (done[style][role]) return c;
   Composer& composer = LoadedComposer();
-  SliderRecord sliders[kSectionCount];
-  SlidersFor(style, sliders);
+  const ComposeSettings settings = SettingsFor(style, role);
   SetClock(BenchClock);
   long total = 0;
   for (int i = 0; i < kSeconds; ++i) {
     clockSecond = kFirstSecond + static_cast<std::uint32_t>(i);
-    composer.Compose(1, role, sliders);
+    composer.Compose(settings);
     const std::uint32_t end = randomState;
     SeedRandom(clockSecond);
     int n = 0;
@@ -89,13 +85,12 @@ const DrawCounts& CountDraws(int style, int role) {
 void ComposeComments(benchmark::State& state, int style, int role) {
   Composer& composer = LoadedComposer();
   const DrawCounts& counts = CountDraws(style, role);
-  SliderRecord sliders[kSectionCount];
-  SlidersFor(style, sliders);
+  const ComposeSettings settings = SettingsFor(style, role);
   SetClock(BenchClock);
   unsigned i = 0;
   for (auto _ : state) {
     clockSecond = kFirstSecond + (i++ % kSeconds);
-    composer.Compose(1, role, sliders);
+    composer.Compose(settings);
     benchmark::DoNotOptimize(composer.outputText);
   }
   state.SetItemsProcessed(state.iterations());

@@ -75,7 +75,7 @@ BENCHMARK(BM_MoveKnobByIndex);
 
 void BM_MoveKnobByDrag(benchmark::State& state) {
   Setup s;
-  s.panel.dragIndex = 1;
+  s.panel.HitTest(s.panel.sliders[1].x, s.panel.sliders[1].y);  // takes knob 1
   int row = 47;
   for (auto _ : state) {
     s.panel.MoveKnob(-1, row);

@@ -5,8 +5,7 @@
 #include <cstdint>
 
 #include "compose/text_seams.h"
-#include "panel/slider_record.h"
-#include "resources/resource_ids.h"
+#include "compose/compose_settings.h"
 
 namespace kz {
 
@@ -23,10 +22,6 @@ constexpr int kSpellingWordCount = 4;  // two American/European pairs
 // stored word lists can compose (about 115 characters joined, the final
 // full stop and the terminator), so a comment is never cut.
 constexpr int kTextSize = 128;
-
-// Control ids the composer shows its texts in.
-constexpr int kLengthMarkBox = IDC_LENGTH_MARK;
-constexpr int kCommentBox = IDC_COMMENT;
 
 // First word-list string, and the spelling pairs string.
 constexpr int kFirstWordListString = 200;
@@ -61,28 +56,27 @@ struct SpellingPairs {
 
 struct Composer {
   const StringSource* instance;  // where the word lists are loaded from
-  TextDisplay* window;           // where the comment and its mark are shown
+  CommentDisplay* window;        // where the comment and its mark are shown
   char sectionText[kSectionCount][kTextSize];
   char outputText[kTextSize];
   WordBank groups;
   SpellingPairs spellingPairs;
 
   // Fills the word lists from their strings (kFirstWordListString on), then
-  // shows the start-up
-  // texts. Always 0.
-  int LoadWordLists();
-  // Fills the spelling pairs from their string. Always 0.
-  int LoadSpellingPairs();
+  // shows the start-up texts.
+  void LoadWordLists();
+  // Fills the spelling pairs from their string.
+  void LoadSpellingPairs();
   // The European form of an American word in the pairs, else `word` itself.
   const char* EuropeanForm(const char* word) const;
 
-  // Copies the template set for record 0's style and `role` into the working
-  // set; returns the step count (11), or 0 when there is no such set.
-  int SelectTemplate(int role, const SliderRecord* sliders);
-  // Composes, finishes and shows a new comment. Always 0.
-  int Compose(int spelling, int role, const SliderRecord* sliders);
-  // Tidies `outputText` in place and shows it with its length mark. Always 0.
-  int FinishComment();
+  // Copies the template set for `style` and `role` into the working set;
+  // returns the step count (11), or 0 when there is no such set.
+  int SelectTemplate(int style, int role);
+  // Composes, finishes and shows a new comment.
+  void Compose(const ComposeSettings& settings);
+  // Tidies `outputText` in place and shows it with its length mark.
+  void FinishComment();
 };
 
 }  // namespace kz

@@ -91,7 +91,7 @@ const char* LengthMark(int length) {
   return length > kMeasure ? ">80" : length == kMeasure ? "=80" : "<80";
 }
 
-int Composer::FinishComment() {
+void Composer::FinishComment() {
   char* t = outputText;
   t[kTextSize - 1] = '\0';  // never longer than its array
   int n = BoundedLength(t, kTextSize);
@@ -108,11 +108,7 @@ int Composer::FinishComment() {
   // which the stored word lists never do.
   if (SettleEnding(t, n)) n = AppendBounded(t, n, kTextSize - 1, ".", 1);
 
-  if (window) {
-    window->ShowText(kCommentBox, t);
-    window->ShowText(kLengthMarkBox, LengthMark(n));
-  }
-  return 0;
+  if (window) window->ShowComment(t, LengthMark(n));
 }
 
 }  // namespace kz

@@ -213,29 +213,29 @@ WordClass DrawWord(const WordBank& bank, const TemplateStep& step, WorkingWord* 
 
 }  // namespace
 
-int Composer::Compose(int spelling, int role, const SliderRecord* sliders) {
-  if (!sliders) return 0;
+void Composer::Compose(const ComposeSettings& settings) {
+  const SectionSettings* sections = settings.sections;
   ReseedFromClock();
   for (int s = 0; s < kSectionCount; ++s) {
-    if (sliders[s].enabled == 1) ClearText(sectionText[s]);
+    if (sections[s].enabled) ClearText(sectionText[s]);
   }
   ClearText(outputText);
 
-  const int stepCount = SelectTemplate(role, sliders);
+  const int stepCount = SelectTemplate(settings.style, settings.role);
   const TemplateSet& set = WorkingSet();
 
   // Each section's knob picks its row once; frozen sections are not written.
   const std::int32_t* rows[kSectionCount];
   int lengths[kSectionCount] = {};
   for (int s = 0; s < kSectionCount; ++s) {
-    rows[s] = set.sections[s].rows[kLevelCount - KnobLevel(sliders[s].y)];
+    rows[s] = set.sections[s].rows[kLevelCount - KnobLevel(sections[s].y)];
   }
 
   WorkingWord word = {};
   int rowCursor = 0;
   for (int step = 0; step < stepCount; ++step) {
     const WordClass wordClass = DrawWord(groups, set.shape.steps[step], &word);
-    if (spelling == 0) {
+    if (settings.spelling == 0) {
       const char* european = EuropeanForm(word.text);
       if (european != word.text) word.Set<kSpellingWordSize>(european);
     }
@@ -243,7 +243,7 @@ int Composer::Compose(int spelling, int role, const SliderRecord* sliders) {
     // The step belongs to the last section that starts at or before it.
     const int s = step >= set.sections[2].start ? 2 : step >= set.sections[1].start ? 1 : 0;
     if (step == set.sections[s].start) rowCursor = 0;
-    if (sliders[s].enabled != 1 || rowCursor >= kRowLength) continue;
+    if (!sections[s].enabled || rowCursor >= kRowLength) continue;
 
     const std::int32_t named = rows[s][rowCursor];
     if (named == step) {
@@ -263,13 +263,12 @@ int Composer::Compose(int spelling, int role, const SliderRecord* sliders) {
   // One byte stays free for the full stop that finishing may add.
   int length = 0;
   for (int s = 0; s < kSectionCount; ++s) {
-    if (!IsShown(sliders[s].y)) continue;
+    if (!IsShown(sections[s].y)) continue;
     const int sectionLength =
-        sliders[s].enabled == 1 ? lengths[s] : BoundedLength(sectionText[s], kTextSize);
+        sections[s].enabled ? lengths[s] : BoundedLength(sectionText[s], kTextSize);
     length = AppendChars(outputText, length, kTextSize - 2, sectionText[s], sectionLength);
   }
   FinishComment();
-  return 0;
 }
 
 }  // namespace kz

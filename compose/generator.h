@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "panel/slider_record.h"
+#include "compose/compose_settings.h"
 
 namespace kz {
 

@@ -1,21 +1,32 @@
 // The replaceable clock behind the random source.
 #include "compose/random.h"
 
+#if defined(_WIN32)
+#include <time.h>  // _time64: msvcrt's time() is 32-bit in a 32-bit program
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten/html5.h>  // emscripten_date_now: its time_t is 32-bit
+#else
 #include <ctime>
+static_assert(sizeof(std::time_t) == 8, "time() reads 64-bit seconds");
+#endif
 
 namespace kz {
 namespace {
 ClockFunction installedClock = nullptr;
 }
 
-std::uint32_t SystemClockSeconds() {
-  return static_cast<std::uint32_t>(std::time(nullptr));
+Seconds SystemClockSeconds() {
+#if defined(_WIN32)
+  return _time64(nullptr);
+#elif defined(__EMSCRIPTEN__)
+  return static_cast<Seconds>(emscripten_date_now() / 1000.0);
+#else
+  return std::time(nullptr);
+#endif
 }
 
 void SetClock(ClockFunction clock) { installedClock = clock; }
 
-std::uint32_t ClockSeconds() {
-  return installedClock ? installedClock() : SystemClockSeconds();
-}
+Seconds ClockSeconds() { return installedClock ? installedClock() : SystemClockSeconds(); }
 
 }  // namespace kz

@@ -21,18 +21,27 @@ inline int DrawRandom() {
   return static_cast<int>((randomState >> 16) & 0x7FFFu);
 }
 
-using ClockFunction = std::uint32_t (*)();
+// Seconds since 1970 on every build: 64 bits, so the clock runs on past
+// 2038-01-19, where a 32-bit time_t stops.
+using Seconds = std::int64_t;
+static_assert(sizeof(Seconds) == 8, "the clock reads 64-bit seconds");
 
-// The system clock in whole seconds (truncated to 32 bits, as a seed is).
-std::uint32_t SystemClockSeconds();
+using ClockFunction = Seconds (*)();
+
+// The system clock in whole seconds.
+Seconds SystemClockSeconds();
 
 // Replaces the clock; nullptr restores the system clock.
 void SetClock(ClockFunction clock);
 
 // The current time in whole seconds, from the installed clock.
-std::uint32_t ClockSeconds();
+Seconds ClockSeconds();
+
+// The seed of second `second`: its low 32 bits, as the classic
+// srand((unsigned)time(NULL)) takes them.
+constexpr std::uint32_t SeedOfSecond(Seconds second) { return static_cast<std::uint32_t>(second); }
 
 // What every window message and every composition begins with.
-inline void ReseedFromClock() { SeedRandom(ClockSeconds()); }
+inline void ReseedFromClock() { SeedRandom(SeedOfSecond(ClockSeconds())); }
 
 }  // namespace kz

@@ -82,11 +82,8 @@ const TemplateSet kTemplateSets[kTemplateSetCount] = {
 
 const TemplateSet& WorkingSet() { return workingSet; }
 
-// Only record 0's style is read: the panel keeps the same style in all three.
 // A style or role without a set leaves the working set as it was.
-int Composer::SelectTemplate(int role, const SliderRecord* sliders) {
-  if (!sliders) return 0;
-  const std::int32_t style = sliders[0].style;
+int Composer::SelectTemplate(int style, int role) {
   if (style < 0 || style >= kStyleCount || role < 0 || role >= kRoleCount) return 0;
   workingSet = kTemplateSets[kRoleCount * style + role];
   return kStepCount;

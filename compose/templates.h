@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "panel/slider_record.h"
-#include "panel/styles.h"
+#include "compose/compose_settings.h"
+#include "resources/styles.h"
 
 namespace kz {
 

@@ -1,7 +1,7 @@
 // The two seams through which the composer meets its host: where its
 // strings come from, and where it shows its texts. The window gives it
-// string resources and control texts; tests and the command-line tool give
-// it the compiled-in table and whatever display they like.
+// string resources and its comment and mark boxes; tests and the
+// command-line tool give it the compiled-in table and whatever display they like.
 #pragma once
 
 namespace kz {
@@ -16,13 +16,14 @@ class StringSource {
   ~StringSource() = default;
 };
 
-class TextDisplay {
+class CommentDisplay {
  public:
-  // Replaces the text of the control `controlId` (100 length mark, 101 comment).
-  virtual void ShowText(int controlId, const char* text) = 0;
+  // Shows a comment and its length mark ("<80", "=80", ">80"; "00" before
+  // the first comment), the comment first.
+  virtual void ShowComment(const char* comment, const char* mark) = 0;
 
  protected:
-  ~TextDisplay() = default;
+  ~CommentDisplay() = default;
 };
 
 }  // namespace kz

@@ -60,7 +60,7 @@ void LoadInto(const StringSource* source, int id, char* buffer) {
 
 }  // namespace
 
-int Composer::LoadWordLists() {
+void Composer::LoadWordLists() {
   char buffer[kLoadBufferSize] = {};
   for (int g = 0; g < kGroupCount; ++g) {
     for (int l = 0; l < kListsPerGroup; ++l) {
@@ -79,14 +79,10 @@ int Composer::LoadWordLists() {
       });
     }
   }
-  if (window) {
-    window->ShowText(kCommentBox, "Revavav Evovod");
-    window->ShowText(kLengthMarkBox, "00");
-  }
-  return 0;
+  if (window) window->ShowComment("Revavav Evovod", "00");
 }
 
-int Composer::LoadSpellingPairs() {
+void Composer::LoadSpellingPairs() {
   char buffer[kLoadBufferSize] = {};
   LoadInto(instance, kSpellingPairsString, buffer);
   int e = 0;
@@ -95,7 +91,6 @@ int Composer::LoadSpellingPairs() {
     StoreWord(spellingPairs.words[e], kSpellingWordSize, word, length, false);
     ++e;
   });
-  return 0;
 }
 
 const char* Composer::EuropeanForm(const char* word) const {

@@ -14,11 +14,11 @@
 
 namespace {
 
-struct Shown final : kz::TextDisplay {
+struct Shown final : kz::CommentDisplay {
   std::string comment;
   int count = 0;
-  void ShowText(int id, const char* text) override {
-    if (id == kz::kCommentBox) comment = text;
+  void ShowComment(const char* text, const char*) override {
+    comment = text;
     ++count;
   }
 };
@@ -29,8 +29,8 @@ void Check(bool ok) {
 
 bool Terminated(const char* text, size_t size) { return std::memchr(text, '\0', size) != nullptr; }
 
-std::uint32_t fuzzSecond = 0;
-std::uint32_t FuzzClock() { return fuzzSecond; }
+kz::Seconds fuzzSecond = 0;
+kz::Seconds FuzzClock() { return fuzzSecond; }
 
 // Fills a list with words from the input: any length, empty entries too.
 void Damage(FuzzedDataProvider& input, kz::WordGroup& group, int list) {
@@ -67,21 +67,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   FuzzedDataProvider input(data, size);
-  kz::SliderRecord sliders[kz::kSectionCount] = {kz::kInitialSliders[0], kz::kInitialSliders[1],
-                                                 kz::kInitialSliders[2]};
+  kz::ComposeSettings settings = {};
   // Mostly the table's styles and roles, and one past either end of each.
-  sliders[0].style = input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(-1, 6)
-                                         : input.ConsumeIntegral<int32_t>();
-  const int role = input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(-1, 2)
-                                       : input.ConsumeIntegral<int>();
-  const int spelling = input.ConsumeIntegralInRange<int>(-1, 2);
-  for (kz::SliderRecord& slider : sliders) {
-    slider.style = sliders[0].style;
-    slider.y = input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(40, 120)
-                                   : input.ConsumeIntegral<int32_t>();
-    slider.enabled = input.ConsumeIntegral<uint8_t>();
+  settings.style = input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(-1, 6)
+                                       : input.ConsumeIntegral<int32_t>();
+  settings.role = input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(-1, 2)
+                                      : input.ConsumeIntegral<int32_t>();
+  settings.spelling = input.ConsumeIntegralInRange<int32_t>(-1, 2);
+  for (kz::SectionSettings& section : settings.sections) {
+    section.y = input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(40, 120)
+                                    : input.ConsumeIntegral<int32_t>();
+    section.enabled = input.ConsumeBool();
   }
-  fuzzSecond = input.ConsumeIntegral<uint32_t>();
+  fuzzSecond = input.ConsumeIntegral<int64_t>();  // any second, 2038 and 1901 too
 
   // Leftover texts of earlier runs, which frozen sections keep.
   for (auto& text : composer.sectionText) {
@@ -99,15 +97,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Shown shown;
   composer.window = &shown;
-  composer.Compose(spelling, role, sliders);
+  composer.Compose(settings);
   composer.window = nullptr;
 
   // Frozen sections keep what they had, terminated or not; the rest is new.
   for (int s = 0; s < kz::kSectionCount; ++s) {
-    if (sliders[s].enabled == 1) Check(Terminated(composer.sectionText[s], sizeof composer.sectionText[s]));
+    if (settings.sections[s].enabled) Check(Terminated(composer.sectionText[s], sizeof composer.sectionText[s]));
   }
   Check(Terminated(composer.outputText, sizeof composer.outputText));
-  Check(shown.count == 2 && shown.comment == composer.outputText);
+  Check(shown.count == 1 && shown.comment == composer.outputText);
 
   for (int g : damagedGroups) {
     if (g >= 0) composer.groups[g] = pristine.groups[g];

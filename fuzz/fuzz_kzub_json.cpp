@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const std::size_t room = input.ConsumeIntegralInRange<std::size_t>(1, 2 * kz::kKzubJsonLineSize);
-  const std::uint32_t second = input.ConsumeIntegral<std::uint32_t>();
+  const std::int64_t second = input.ConsumeIntegral<std::int64_t>();
   const std::string mark = input.ConsumeRandomLengthString(8);
   const std::string comment = input.ConsumeRemainingBytesAsString();
   std::vector<char> line(room);  // exactly `room` bytes, so ASan sees any overrun

@@ -2,7 +2,7 @@
 #include "midend/command_table.h"
 
 #include "panel/panel.h"
-#include "panel/styles.h"
+#include "resources/styles.h"
 #include "resources/resource_ids.h"
 
 namespace kz {

@@ -2,7 +2,14 @@
 // id up here and carries the entry out. No <windows.h> here.
 #pragma once
 
+#include "compose/compose_settings.h"
+#include "resources/resource_ids.h"
+
 namespace kz {
+
+// The section checkboxes' command ids, in section order.
+constexpr int kSectionCheckboxes[kSectionCount] = {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX,
+                                                   IDC_END_BOX};
 
 enum class CommandAction {
   Generate,      // flash, compose, copy the comment

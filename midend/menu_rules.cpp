@@ -5,7 +5,7 @@
 // section checkboxes.
 #include "midend/menu_rules.h"
 
-#include "panel/styles.h"
+#include "resources/styles.h"
 #include "resources/resource_ids.h"
 
 namespace kz {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "panel/styles.h"
+#include "resources/styles.h"
 #include "resources/resource_ids.h"
 
 namespace kz {
@@ -38,15 +38,9 @@ constexpr Colour kKnobColours[kStyleCount] = {
 
 // Bitmap resource ids. A masked picture's mask has the picture's id + 1.
 enum BitmapId : int {
-  kLabelsBitmap = IDB_LABELS,
-  kTilesBitmap = IDB_TILES,
-  kStyleNamesBitmap = IDB_STYLE_NAMES,
-  kSpellingBitmap = IDB_SPELLING,
-  kRoleBitmap = IDB_ROLE,
-  kCloudsBitmap = IDB_CLOUDS,
-  kCloudsMaskBitmap = IDB_CLOUDS_MASK,
-  kCreatureBitmap = IDB_CREATURE,
-  kCreatureMaskBitmap = IDB_CREATURE_MASK,
+#define KZ_BITMAP(name, id, file, width, height, bitsPerPixel, paletteSize, drawing) name = id,
+#include "resources/bitmaps.def"
+#undef KZ_BITMAP
 };
 
 // The copies of a masked picture load its mask by the next id.
@@ -68,15 +62,10 @@ struct BitmapFile {
 };
 
 constexpr BitmapFile kBitmapFiles[] = {
-    {kLabelsBitmap, "labels.bmp", 150, 17, 8, 256},
-    {kTilesBitmap, "tiles.bmp", 56, 16, 4, 16},
-    {kStyleNamesBitmap, "style_names.bmp", 360, 17, 8, 50},
-    {kSpellingBitmap, "spelling.bmp", 120, 17, 8, 256},
-    {kRoleBitmap, "role.bmp", 120, 17, 8, 256},
-    {kCloudsBitmap, "clouds.bmp", 614, 32, 8, 256},
-    {kCloudsMaskBitmap, "clouds_mask.bmp", 614, 32, 1, 2},
-    {kCreatureBitmap, "creature.bmp", 71, 155, 8, 256},
-    {kCreatureMaskBitmap, "creature_mask.bmp", 71, 155, 8, 256},
+#define KZ_BITMAP(name, id, file, width, height, bitsPerPixel, paletteSize, drawing) \
+  {name, file, width, height, bitsPerPixel, paletteSize},
+#include "resources/bitmaps.def"
+#undef KZ_BITMAP
 };
 
 // The file entry of bitmap `id`, or nullptr when there is no such bitmap.

@@ -55,15 +55,15 @@ std::int32_t Panel::HitTest(std::int32_t x, std::int32_t y) {
   return -1;
 }
 
-std::int32_t Panel::MoveKnob(std::int32_t index, std::int32_t row) {
+void Panel::MoveKnob(std::int32_t index, std::int32_t row) {
   int i = index;
   if (index == -1) {
     i = dragIndex;
-    if (i < 0 || i >= kSectionCount) return 0;
+    if (i < 0 || i >= kSectionCount) return;
     const SliderRecord& r = sliders[i];
     DrawBitmap(r.x, r.y, kTrackTileColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
   } else {
-    if (index < 0 || index >= kSectionCount) return 0;
+    if (index < 0 || index >= kSectionCount) return;
     const SliderRecord& r = sliders[i];
     for (int t = kTrackFirstKnobTop; t <= kTrackLastKnobTop; ++t) {
       DrawBitmap(r.x, t, kTrackTileColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
@@ -84,35 +84,31 @@ std::int32_t Panel::MoveKnob(std::int32_t index, std::int32_t row) {
   if (kTopRow <= row && row <= kBottomRow) r.y = KnobTop(row);
   DrawConnectors(i);
   PaintPanel(kKnobs);
-  return 0;
 }
 
-std::int32_t Panel::SetSectionState(std::int32_t code) {
+void Panel::SetSectionState(std::int32_t code) {
   const auto entry = static_cast<std::uint32_t>(code);
-  if (entry >= sizeof kSectionCodes / sizeof kSectionCodes[0]) return 0;
+  if (entry >= sizeof kSectionCodes / sizeof kSectionCodes[0]) return;
   const SectionCode& c = kSectionCodes[entry];
   for (int i = 0; i < kSectionCount; ++i) {
     if (!c.sections[i]) continue;
-    if (window != nullptr) window->CheckButton(kSectionCheckboxes[i], c.enable);
+    if (window != nullptr) window->SetSectionChecked(i, c.enable);
     sliders[i].enabled = c.enable ? 1 : 0;
   }
-  return 0;
 }
 
-std::int32_t Panel::SetSpelling(std::int32_t value) {
+void Panel::SetSpelling(std::int32_t value) {
   if (value == 0 || value == 1) spelling = value;
   PaintPanel(kSpelling);
-  return 0;
 }
 
-std::int32_t Panel::SetRole(std::int32_t value) {
+void Panel::SetRole(std::int32_t value) {
   if (value == 0 || value == 1) role = value;
   PaintPanel(kRole);
-  return 0;
 }
 
-std::int32_t Panel::SetStyle(std::int32_t style) {
-  if (style < 0 || style >= kStyleCount) return 0;
+void Panel::SetStyle(std::int32_t style) {
+  if (style < 0 || style >= kStyleCount) return;
   const StyleRow& row = kStyleTable[style];
   for (SliderRecord& r : sliders) {
     r.style = style;
@@ -121,7 +117,6 @@ std::int32_t Panel::SetStyle(std::int32_t style) {
     r.nameWidth = row.nameWidth;
   }
   PaintPanel(kKnobs | kStyleName);
-  return 0;
 }
 
 }  // namespace kz

@@ -1,7 +1,7 @@
 // The control panel: the three section sliders with their knobs, each
 // section's Enable/Freeze state, the style, spelling and role, and all the
 // panel's drawing. One Panel lives in static storage for the whole run; the
-// shell gives it its seams and routes mouse input and commands to it.
+// mid end gives it its seams and routes pointer input and commands to it.
 #pragma once
 
 #include <cstdint>
@@ -29,10 +29,6 @@ constexpr int kEnableAllSections = kEnableSection + kSectionCount;
 constexpr int kFreezeSection = kEnableAllSections + 1;
 constexpr int kFreezeAllSections = kFreezeSection + kSectionCount;
 
-// The section checkboxes of the main window, in Section order.
-constexpr int kSectionCheckboxes[kSectionCount] = {IDC_BEGINNING_BOX, IDC_MIDDLE_BOX,
-                                                   IDC_END_BOX};
-
 class Panel {
  public:
   Panel();
@@ -46,36 +42,36 @@ class Panel {
 
   // Moves knob `index` (0..2, or -1 for the knob being dragged) so that its
   // centre lies on `row` (47..118; other rows keep the knob where it is) and
-  // redraws its track, the connectors and the knobs. Always 0.
-  std::int32_t MoveKnob(std::int32_t index, std::int32_t row);
+  // redraws its track, the connectors and the knobs.
+  void MoveKnob(std::int32_t index, std::int32_t row);
 
   // Enables (codes 0..2 one section, 3 all) or freezes (4..6, 7 all)
   // sections and sets their checkboxes (the codes are named above); any
   // other code does nothing.
-  std::int32_t SetSectionState(std::int32_t code);
+  void SetSectionState(std::int32_t code);
 
   // 1 American, 0 European; other values keep the flag. Redraws its image.
-  std::int32_t SetSpelling(std::int32_t value);
+  void SetSpelling(std::int32_t value);
 
   // 0 As Buyer, 1 As Seller; other values keep the role. Redraws its image.
-  std::int32_t SetRole(std::int32_t value);
+  void SetRole(std::int32_t value);
 
   // Writes style row 0..5 into every record and redraws the knobs and the
   // style name; any other value changes and draws nothing.
-  std::int32_t SetStyle(std::int32_t style);
+  void SetStyle(std::int32_t style);
 
   // --- Drawing -----------------------------------------------------------
 
   // Draws the chosen parts (PanelPart values combined), always in the order
   // base, knobs, style name, spelling, role.
-  std::int32_t PaintPanel(unsigned parts);
+  void PaintPanel(unsigned parts);
 
   // The outer rectangle and the two inner tracks, pixel by pixel.
-  std::int32_t DrawFrame();
+  void DrawFrame();
 
   // The input line, the vertical pieces between the knobs' rows and the
   // horizontal connector of record i.
-  std::int32_t DrawConnectors(std::int32_t i);
+  void DrawConnectors(std::int32_t i);
 
   // Copies a rectangle of a bitmap (through its mask when `masked`) onto
   // `dc`. 1 when drawn, 0 on failure, with nothing drawn.
@@ -84,8 +80,8 @@ class Panel {
                           std::uint8_t masked);
 
   // Turns the knobs white one by one, 80 ms apart, then gives them back
-  // their colour one by one, spinning on the tick counter.
-  std::int32_t FlashKnobs();
+  // their colour one by one, pausing before each step.
+  void FlashKnobs();
 
   // --- State -------------------------------------------------------------
 
@@ -97,11 +93,10 @@ class Panel {
   std::int32_t role = 0;                     // 0 As Buyer, 1 As Seller
   std::int32_t scanIndex = 0;                // HitTest's loop index: record hit, or 3
   SliderRecord initialSliders[kSectionCount] = {};
-  TickCounter* ticks = nullptr;  // the flash's clock; null: the flash does not wait
+  FlashPacer* pacer = nullptr;  // the flash's pauses; null: the flash does not wait
 
  private:
   void Pixel(int x, int y, Colour colour);
-  void Wait80Milliseconds();
 };
 
 }  // namespace kz

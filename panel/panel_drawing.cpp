@@ -6,7 +6,7 @@
 namespace kz {
 namespace {
 
-constexpr std::uint32_t kFlashStepMilliseconds = 80;
+constexpr int kFlashStepMilliseconds = 80;
 
 }  // namespace
 
@@ -14,7 +14,7 @@ void Panel::Pixel(int x, int y, Colour colour) {
   if (dc != nullptr) dc->PutPixel(x, y, colour);
 }
 
-std::int32_t Panel::PaintPanel(unsigned parts) {
+void Panel::PaintPanel(unsigned parts) {
   if (parts & kBase) {
     DrawBitmap(kCloudsX, kCloudsY, 0, 0, kCloudsWidth, kCloudsHeight, kCloudsBitmap, 1);
     DrawFrame();
@@ -45,10 +45,9 @@ std::int32_t Panel::PaintPanel(unsigned parts) {
     DrawBitmap(kRoleX, kRoleY, kChoiceWidth * role, 0, kChoiceWidth, kStripHeight, kRoleBitmap,
                0);
   }
-  return 0;
 }
 
-std::int32_t Panel::DrawFrame() {
+void Panel::DrawFrame() {
   for (int x = kFrameLeft; x <= kFrameRight; ++x) {
     Pixel(x, kFrameTop, kFrameColour);
     Pixel(x, kFrameBottom, kFrameColour);
@@ -59,10 +58,9 @@ std::int32_t Panel::DrawFrame() {
     Pixel(kInnerTracks[1], y, kFrameColour);
     Pixel(kFrameRight, y, kFrameColour);
   }
-  return 0;
 }
 
-std::int32_t Panel::DrawConnectors(std::int32_t i) {
+void Panel::DrawConnectors(std::int32_t i) {
   const int c0 = KnobRow(sliders[0].y);
   const int c1 = KnobRow(sliders[1].y);
   const int c2 = KnobRow(sliders[2].y);
@@ -100,7 +98,6 @@ std::int32_t Panel::DrawConnectors(std::int32_t i) {
     const SliderRecord& r = sliders[i];
     for (int x = r.x; x < r.x + ConnectorLength(i); ++x) Pixel(x, KnobRow(r.y), kConnectorColour);
   }
-  return 0;
 }
 
 std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX,
@@ -110,23 +107,15 @@ std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX
   return dc->CopyBitmap(x, y, srcX, srcY, width, height, bitmapId & 0xFFFF, masked != 0);
 }
 
-void Panel::Wait80Milliseconds() {
-  if (ticks == nullptr) return;
-  const std::uint32_t start = ticks->Ticks();
-  while (ticks->Ticks() - start < kFlashStepMilliseconds) {
-  }
-}
-
-std::int32_t Panel::FlashKnobs() {
+void Panel::FlashKnobs() {
   for (const SliderRecord& r : sliders) {
-    Wait80Milliseconds();
+    if (pacer != nullptr) pacer->Pause(kFlashStepMilliseconds);
     DrawBitmap(r.x, r.y, kTrackTileColumn, kFlashTileRow, kTileSize, kTileSize, kTilesBitmap, 0);
   }
   for (const SliderRecord& r : sliders) {
-    Wait80Milliseconds();
+    if (pacer != nullptr) pacer->Pause(kFlashStepMilliseconds);
     DrawBitmap(r.x, r.y, r.knobColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
   }
-  return 0;
 }
 
 }  // namespace kz

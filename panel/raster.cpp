@@ -1,6 +1,7 @@
 // The native raster, its surface and the folder of bitmaps; see raster.h.
 #include "panel/raster.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -22,21 +23,26 @@ Colour Combine(RasterOp op, Colour destination, Colour source) {
   return source;
 }
 
-// BitBlt of one rectangle, clipped to both the raster and the bitmap.
-void Blit(Raster& raster, const DecodedBitmap& bitmap, int x, int y, int srcX, int srcY,
-          int width, int height, RasterOp op) {
-  for (int row = 0; row < height; ++row) {
-    const long long sy = static_cast<long long>(srcY) + row;
-    const long long dy = static_cast<long long>(y) + row;
-    if (sy < 0 || sy >= bitmap.height || dy < 0 || dy >= raster.Height()) continue;
-    for (int column = 0; column < width; ++column) {
-      const long long sx = static_cast<long long>(srcX) + column;
-      const long long dx = static_cast<long long>(x) + column;
-      if (sx < 0 || sx >= bitmap.width || dx < 0 || dx >= raster.Width()) continue;
-      const int px = static_cast<int>(dx), py = static_cast<int>(dy);
+// BitBlt of one rectangle, clipped to both the raster and the bitmap before
+// any pixel is visited, so a huge rectangle costs no more than its overlap.
+void Blit(Raster& raster, const DecodedBitmap& bitmap, int x, int y, int srcX, int srcY, int width,
+          int height, RasterOp op) {
+  const long long firstColumn =
+      std::max({0LL, -static_cast<long long>(srcX), -static_cast<long long>(x)});
+  const long long endColumn =
+      std::min({static_cast<long long>(width), static_cast<long long>(bitmap.width) - srcX,
+                static_cast<long long>(raster.Width()) - x});
+  const long long firstRow =
+      std::max({0LL, -static_cast<long long>(srcY), -static_cast<long long>(y)});
+  const long long endRow =
+      std::min({static_cast<long long>(height), static_cast<long long>(bitmap.height) - srcY,
+                static_cast<long long>(raster.Height()) - y});
+  for (long long row = firstRow; row < endRow; ++row) {
+    for (long long column = firstColumn; column < endColumn; ++column) {
+      const int px = static_cast<int>(x + column), py = static_cast<int>(y + row);
       raster.Set(px, py,
-                 Combine(op, raster.At(px, py), bitmap.At(static_cast<int>(sx),
-                                                          static_cast<int>(sy))));
+                 Combine(op, raster.At(px, py),
+                         bitmap.At(static_cast<int>(srcX + column), static_cast<int>(srcY + row))));
     }
   }
 }
@@ -130,7 +136,8 @@ int RasterSurface::CopyBitmap(int x, int y, int srcX, int srcY, int width, int h
   if (pictureFile == nullptr || !DecodeBmp(*pictureFile, &picture)) return 0;
   DecodedBitmap mask;
   if (masked) {
-    const std::vector<std::uint8_t>* maskFile = bitmaps_->FileBytes((bitmapId + 1) & 0xFFFF);
+    const std::vector<std::uint8_t>* maskFile =
+        bitmaps_->FileBytes(static_cast<int>((static_cast<unsigned>(bitmapId) + 1) & 0xFFFF));
     if (maskFile == nullptr || !DecodeBmp(*maskFile, &mask)) return 0;
     Blit(raster_, mask, x, y, srcX, srcY, width, height, RasterOp::kAnd);
     Blit(raster_, picture, x, y, srcX, srcY, width, height, RasterOp::kPaint);

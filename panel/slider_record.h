@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "compose/compose_settings.h"
+
 namespace kz {
 
 struct SliderRecord {
@@ -15,20 +17,6 @@ struct SliderRecord {
   std::int32_t nameWidth;   // style name width in pixels
   std::uint8_t enabled;     // 1 enabled, 0 frozen
 };
-
-constexpr int kSectionCount = 3;  // Beginning, Middle, End
-
-// A knob is 8 pixels square; its centre row lies this far below its top
-// edge `y`. Knobs are placed, and the tracks read, by centre rows.
-constexpr int kKnobCentreBelowTop = 4;
-constexpr int KnobRow(int y) { return y + kKnobCentreBelowTop; }
-constexpr int KnobTop(int row) { return row - kKnobCentreBelowTop; }
-
-// Knob centre rows used by the Edit menu and the random placement.
-constexpr int kTopRow = 47;
-constexpr int kMiddleRow = 82;
-constexpr int kBottomRow = 118;
-constexpr int kRandomRowSpan = 71;  // random rows 47 + (draw % 71)
 
 // What the panel starts from: Classic's images, knobs at the top, frozen.
 constexpr SliderRecord kInitialSliders[kSectionCount] = {

@@ -1,6 +1,6 @@
 // The seams through which the panel meets its host: the surface it draws on
 // (with the bitmaps it copies from), the window that holds the section
-// checkboxes, and the tick counter of the knob flash. In the program they are GDI on the
+// checkboxes, and the pause between the knob flash's steps. In the program they are GDI on the
 // main window (shell/gdi_surface.h); natively an in-memory raster
 // (panel/raster.h) and whatever fakes a test likes.
 #pragma once
@@ -32,20 +32,21 @@ class Surface {
 
 class CheckboxWindow {
  public:
-  // Checks or unchecks the checkbox with control id `id`.
-  virtual void CheckButton(int id, bool checked) = 0;
+  // Checks or unchecks the checkbox of section `section` (0..2).
+  virtual void SetSectionChecked(int section, bool checked) = 0;
 
  protected:
   ~CheckboxWindow() = default;
 };
 
-class TickCounter {
+class FlashPacer {
  public:
-  // Milliseconds since some fixed moment, wrapping at 2^32.
-  virtual std::uint32_t Ticks() = 0;
+  // Lets `milliseconds` pass between two steps of the knob flash: the
+  // window waits them out, the page keeps a frame to play that long.
+  virtual void Pause(int milliseconds) = 0;
 
  protected:
-  ~TickCounter() = default;
+  ~FlashPacer() = default;
 };
 
 }  // namespace kz

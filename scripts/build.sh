@@ -6,8 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 windows() {  # folder, toolchain file
-  cmake -S . -B "build/$1" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="cmake/$2" \
+  # A toolchain is read only when a folder is first configured; given again,
+  # cmake warns that it went unused.
+  local toolchain=()
+  [ -f "build/$1/CMakeCache.txt" ] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/$2")
+  cmake -S . -B "build/$1" -DCMAKE_BUILD_TYPE=Release "${toolchain[@]}" \
     -DKZ_NATIVE_KZUB="$PWD/build/native/tools/kzub/kzub" >/dev/null
   cmake --build "build/$1" -j"$jobs"
 }

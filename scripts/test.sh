@@ -25,6 +25,9 @@ scripts/build.sh win64
 ctest --test-dir build/win32 --output-on-failure -R '^pe_'
 ctest --test-dir build/win64 --output-on-failure -R '^pe_'
 
+echo "== the release, signed with a throwaway certificate and unsigned"
+tests/release/sign_test.sh
+
 source scripts/wine-env.sh
 kz_choose_build
 main=$KZ_BUILD

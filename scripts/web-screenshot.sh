@@ -8,7 +8,7 @@ unset MAKEFLAGS MFLAGS MAKELEVEL
 scripts/deps.sh web
 scripts/build.sh web >/dev/null
 profile=$(mktemp -d)
-python3 -m http.server 8719 --bind 127.0.0.1 --directory build/web >/dev/null 2>&1 &
+python3 web/serve.py build/web 8719 >/dev/null 2>&1 &
 server=$!
 trap 'kill $server; rm -rf "$profile"' EXIT
 sleep 1

@@ -4,7 +4,7 @@
 #                                 else win64 (sets KZ_BUILD and KZ_WHY)
 #   kz_use_build win32|win64      select that build's Wine loader ($KZ_WINE)
 #   kz_wine_prefix DIR [desktop]  make (once) and select a prefix
-#   kz_xvfb_start                 start a private 24-bit X server, set DISPLAY
+#   kz_xvfb_start [WxH]           start a private 24-bit X server (1024x768), set DISPLAY
 #   kz_wineserver_start           a persistent, warmed wine server
 #   kz_wine_session BUILD         all three for BUILD (X server once), ended on exit
 #   kz_wine_stop                  end the wine server and the X server
@@ -69,7 +69,7 @@ kz_xvfb_start() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   KZ_XVFB_PID=$!
   local number=""
   read -r -t 30 number <"$fifo" || true

@@ -1,15 +1,13 @@
-// The shell's state: the two long-lived objects and the handles they share.
+// The shell's state: the running Kudomat Zub and the handles it shares.
 #pragma once
 
 #include <windows.h>
 
-#include "compose/composer.h"
-#include "panel/panel.h"
+#include "midend/kudomat_zub.h"
 
 namespace kz {
 
-extern Composer composer;
-extern Panel panel;
+extern KudomatZub app;
 extern HINSTANCE appInstance;
 extern HWND mainWindow;
 
@@ -17,8 +15,11 @@ extern HWND mainWindow;
 void LoadWindowStrings(HINSTANCE instance);
 void RegisterAppClass(HINSTANCE instance);
 bool CreateAppWindow(HINSTANCE instance, int showState);
-// Gives the panel the main window's device context to draw through.
+// Gives the panel its picture to draw into, shown on `window`. If GDI cannot
+// make the picture the panel draws nothing; the controls still work.
 void AttachPanelSurface(HWND window);
+// Shows on the window what the panel has drawn since it was last shown.
+void ShowPanelChanges();
 
 LRESULT CALLBACK AppWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

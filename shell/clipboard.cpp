@@ -5,8 +5,24 @@
 
 namespace kz {
 namespace {
+
 constexpr SIZE_T kBlockSize = 360;  // holds the longest comment the box can give
+
+// Another program (a clipboard manager, a remote-desktop session) may hold
+// the clipboard for a moment: it is tried 5 times, 10 ms apart, before the
+// copy gives up.
+constexpr int kOpenTries = 5;
+constexpr DWORD kOpenRetryMilliseconds = 10;
+
+bool OpenClipboardPatiently(HWND owner) {
+  for (int attempt = 1;; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    if (attempt == kOpenTries) return false;
+    Sleep(kOpenRetryMilliseconds);
+  }
 }
+
+}  // namespace
 
 bool CopyToClipboard(HWND owner, const char* text) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, kBlockSize);
@@ -21,7 +37,7 @@ bool CopyToClipboard(HWND owner, const char* text) {
   bytes[n] = '\0';
   GlobalUnlock(block);
 
-  if (!OpenClipboard(owner)) {
+  if (!OpenClipboardPatiently(owner)) {
     GlobalFree(block);
     return false;
   }

@@ -56,8 +56,22 @@ class LoadedBitmap {
 
 }  // namespace
 
+void GdiSurface::Changed(int x, int y, int width, int height) {
+  const RECT drawn = {x, y, x + width, y + height};
+  UnionRect(&changed_, &changed_, &drawn);
+}
+
+RECT GdiSurface::TakeChanged() {
+  const RECT all = {0, 0, kClientWidth, kClientHeight};
+  RECT shown;
+  if (!IntersectRect(&shown, &changed_, &all)) SetRectEmpty(&shown);
+  SetRectEmpty(&changed_);
+  return shown;
+}
+
 void GdiSurface::PutPixel(int x, int y, Colour colour) {
   SetPixel(dc, x, y, static_cast<COLORREF>(colour));
+  Changed(x, y, 1, 1);
 }
 
 int GdiSurface::CopyBitmap(int x, int y, int srcX, int srcY, int width, int height, int bitmapId,
@@ -75,6 +89,7 @@ int GdiSurface::CopyBitmap(int x, int y, int srcX, int srcY, int width, int heig
   if (masked && !maskDc.Ready()) return 0;
 
   // The mask ANDed in and the picture ORed over it; or a plain copy.
+  Changed(x, y, width, height);
   if (masked) {
     if (!BitBlt(dc, x, y, width, height, maskDc.Dc(), srcX, srcY, SRCAND)) return 0;
     if (!BitBlt(dc, x, y, width, height, pictureDc.Dc(), srcX, srcY, SRCPAINT)) return 0;
@@ -83,11 +98,5 @@ int GdiSurface::CopyBitmap(int x, int y, int srcX, int srcY, int width, int heig
   }
   return 1;
 }
-
-void DialogCheckboxes::CheckButton(int id, bool checked) {
-  CheckDlgButton(window, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-std::uint32_t SystemTicks::Ticks() { return GetTickCount(); }
 
 }  // namespace kz

@@ -1,5 +1,5 @@
-// The composer's seams over Win32: strings from the program's resources,
-// texts shown in the main window's controls.
+// The composer's string source over Win32: strings from the program's
+// resources.
 #pragma once
 
 #include <windows.h>
@@ -14,14 +14,6 @@ class ResourceStrings final : public StringSource {
     return LoadStringA(module, static_cast<UINT>(id), buffer, limit);
   }
   HINSTANCE module = nullptr;
-};
-
-class ControlTexts final : public TextDisplay {
- public:
-  void ShowText(int controlId, const char* text) override {
-    SetWindowTextA(GetDlgItem(window, controlId), text);
-  }
-  HWND window = nullptr;
 };
 
 }  // namespace kz

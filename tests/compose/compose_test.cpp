@@ -1,6 +1,7 @@
-// The composer against what was worked out apart from it: comments of known
-// seconds, the rows each knob band picks, raw comments and how they are
-// finished, and word lists the stored table never holds.
+// The composer against pinned expectations: known comments across every
+// style, role and level, the template table's digest, the rows each knob
+// band picks, raw comments and how they are finished, and word lists the
+// stored table never holds.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -8,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "compose/templates.h"
 #include "tests/compose/composer_fixture.h"
 
 namespace kz {
@@ -15,30 +17,83 @@ namespace {
 
 using namespace testing_support;
 
+// Known comments for every style, role and knob level (a set's three rows
+// put each section at each level once), both spellings, a section left out,
+// frozen sections (they keep the row before's text) and seconds past 2038.
+// Run twice, the second time 2^32 seconds later: the seed is the second's
+// low 32 bits, as srand((unsigned)time(NULL)) takes them.
 TEST(Compose, GivesTheCommentsOfKnownSeconds) {
-  auto c = StoredComposer();
-  struct Case {
-    int style, role, spelling, y[kSectionCount];
-    std::uint32_t second;
-    const char* comment;
-  } cases[] = {
-      {0, 0, 0, {43, 43, 43}, 1700000000u, "Flash-fast satisfaction a-ok ! Goods concluded perfectly ! Infinitely recommended A+++."},
-      {0, 1, 1, {99, 99, 99}, 1700000102u, "Quick ! Enjoyable ;) A++!"},
-      {1, 0, 1, {43, 43, 43}, 1700001000u, "Brilliant goods. Charmingly finished. Recommended and fast cordial exchange."},
-      {1, 1, 0, {43, 43, 43}, 1700001100u, "Beautiful peep :) Tip-top communication and recommended. Super-speedy purchase !"},
-      {2, 0, 1, {43, 78, 114}, 1700002003u, "True trader. Awesomely fluent."},
-      {3, 1, 0, {43, 43, 43}, 1700003100u, "Fellow swiftly forwarded. Can consistently recommend. Thanks."},
-      {4, 0, 0, {43, 43, 43}, 1700004000u, "Exceptionally suitable trade and certainly good was the super-quick mail thank you !"},
-      {4, 0, 1, {43, 78, 114}, 1700004003u, "Agreeably apt ship, chiefly super-fast item."},
-      {4, 1, 1, {99, 99, 99}, 1700004102u, "Favorable."},
-      {5, 1, 1, {78, 78, 78}, 1700005101u, "Fast. Always recommended thank you."},
-      {2, 1, 0, {43, 43, 43}, 1700000021u, "Honourable payer :) Refreshingly direct payment. Specifically amicable A+++."},
-      {2, 1, 1, {43, 43, 43}, 1700000021u, "Honorable payer :) Refreshingly direct payment. Specifically amicable A+++."},
+  struct Row {
+    Seconds second;
+    int style, role, spelling, knobs[kSectionCount];
+    const char *frozen, *comment;  // frozen: the letters of B, M, E
+  } rows[] = {
+      {1700000021, 2, 1, 0, {47, 47, 47}, "", "Honourable payer :) Refreshingly direct payment. Specifically amicable A+++."},
+      {1700000021, 2, 1, 1, {47, 47, 47}, "", "Honorable payer :) Refreshingly direct payment. Specifically amicable A+++."},
+      {1000000000, 0, 0, 0, {47, 82, 103}, "", "Direct service good ! Concluded snug. AAA."},
+      {1100000007, 0, 0, 1, {63, 108, 55}, "", "Super-fast interchange ! Completed totally-sound mightily recommended A+!"},
+      {1200000014, 0, 0, 1, {113, 62, 102}, "", "Fast. Pack succeeded flawless ! Recommended AAA."},
+      {1300000021, 0, 1, 0, {47, 82, 103}, "", "Super-fast fellow appreciated :) Enjoyable to transact through A++!"},
+      {1400000028, 0, 1, 1, {63, 108, 55}, "", "Prompt peep. Easy ;) Really recommended A++!"},
+      {1500000035, 0, 1, 1, {113, 62, 102}, "", "Prompt ! Refreshing to settle through :) Recommended A++!"},
+      {1600000042, 1, 0, 0, {47, 82, 103}, "", "Glorious parcel ! Attractively housed. Convivial satisfaction."},
+      {1700000049, 1, 0, 1, {63, 108, 55}, "", "Terrific item recommended and accelerated amicable exchange."},
+      {1800000056, 1, 0, 1, {113, 62, 102}, "", "Terrific ;) Attractively wrapped. Recommended fluent amiable turnaround."},
+      {1900000063, 1, 1, 0, {47, 82, 103}, "", "Wonderful buyer ! Favourable email super-quick."},
+      {2000000070, 1, 1, 1, {63, 108, 55}, "", "Beautiful 'bayer and recommended. Super-quick business :)"},
+      {2100000077, 1, 1, 1, {113, 62, 102}, "", "Thoughtful ! Splendid communication, recommended super-speedy purchase !"},
+      {2200000084, 2, 0, 0, {47, 82, 103}, "", "Good trader :) Agreeably accelerated. A+."},
+      {2300000091, 2, 0, 1, {63, 108, 55}, "", "Capable trader quick trade. Especially cordial A+."},
+      {2400000098, 2, 0, 1, {113, 62, 102}, "", "Positive dazzling direct service. Friendly A++."},
+      {2500000105, 2, 1, 0, {47, 82, 103}, "", "Tip-top auction-goer ! Always express. AAA+."},
+      {2600000112, 2, 1, 1, {63, 108, 55}, "", "Adept buyer direct settlement. Principally amicable A+++."},
+      {2700000119, 2, 1, 1, {113, 62, 102}, "", "Nice refreshingly fluent settlement. Friendly AAA+."},
+      {2800000126, 3, 0, 0, {47, 82, 103}, "", "Goods completed swiftly. Exact presentation. Good."},
+      {2900000133, 3, 0, 1, {63, 108, 55}, "", "Pack delivered. Mint appreciated."},
+      {3000000140, 3, 0, 1, {113, 62, 102}, "", "Package traded in exact presentation. Thanks."},
+      {3100000147, 3, 1, 0, {47, 82, 103}, "", "Winner swiftly completed. Always recommend. Thanks."},
+      {3200000154, 3, 1, 1, {63, 108, 55}, "", "Payer followed-through. Recommend appreciated."},
+      {3300000161, 3, 1, 1, {113, 62, 102}, "", "Winner traded can repeatedly recommend. Ta."},
+      {3400000168, 4, 0, 0, {47, 82, 103}, "", "Exceptionally kindly trade- chiefly direct mail."},
+      {3500000175, 4, 0, 1, {63, 108, 55}, "", "Crack turnaround speedy package cheers !"},
+      {3600000182, 4, 0, 1, {113, 62, 102}, "", "Smooth accomplished and expressly because of the speedy delivery ta."},
+      {3700000189, 4, 1, 0, {47, 82, 103}, "", "Nice buyer, express purchase."},
+      {3800000196, 4, 1, 1, {63, 108, 55}, "", "Capable winner- ta :)"},
+      {3900000203, 4, 1, 1, {113, 62, 102}, "", "Fantastic and this is a express purchase cheers."},
+      {4000000210, 5, 0, 0, {47, 82, 103}, "", "Super-speedy package. Solid trade."},
+      {4100000217, 5, 0, 1, {63, 108, 55}, "", "Rapid. Golden. Thanking you."},
+      {4200000224, 5, 0, 1, {113, 62, 102}, "", "Super-fast skilled satisfaction. Thank you."},
+      {4300000231, 5, 1, 0, {47, 82, 103}, "", "Accelerated payer. Certainly recommended."},
+      {4400000238, 5, 1, 1, {63, 108, 55}, "", "Prompt. Recommended. Thank you !"},
+      {4500000245, 5, 1, 1, {113, 62, 102}, "", "Prompt certainly recommended. Thanking you."},
+      {4294967295, 3, 0, 1, {47, 82, 103}, "B", "Prompt spanking-new grade. Appreciated."},
+      {3000000000, 3, 0, 0, {63, 108, 55}, "ME", "Parcel forwarded. Spanking-new grade. Appreciated."},
+      {1234567890, 5, 0, 1, {118, 47, 82}, "M", "Spanking-new grade. Thanking you."},
   };
-  for (const Case& k : cases) {
-    ComposeAt(*c, k.second, k.style, k.spelling, k.role, k.y);
-    EXPECT_STREQ(c->outputText, k.comment) << k.second;
+  auto c = StoredComposer();
+  for (const Seconds later : {Seconds{0}, Seconds{1} << 32}) {
+    for (const Row& k : rows) {
+      int y[kSectionCount];
+      bool enabled[kSectionCount];
+      for (int s = 0; s < kSectionCount; ++s) {
+        y[s] = KnobTop(k.knobs[s]);
+        enabled[s] = !std::strchr(k.frozen, "BME"[s]);
+      }
+      ComposeAt(*c, k.second + later, k.style, k.spelling, k.role, y, enabled);
+      EXPECT_STREQ(c->outputText, k.comment) << k.second + later;
+    }
   }
+}
+
+// The template table, value by value: a changed word list, group or row in
+// any set changes this digest (FNV-1a steps over the 732 integers).
+TEST(Templates, EveryValueIsPinned) {
+  std::uint64_t digest = 14695981039346656037u;
+  const auto* values = reinterpret_cast<const std::int32_t*>(kTemplateSets);
+  for (std::size_t i = 0; i < kTemplateSetCount * sizeof(TemplateSet) / sizeof(*values); ++i) {
+    digest = (digest ^ static_cast<std::uint32_t>(values[i])) * 1099511628211u;
+  }
+  EXPECT_EQ(digest, 16203215355695497881u) << "the template table changed: check its comments, then pin the new digest";
 }
 
 // Every list holds the one word "w<group>_<list>": each step's word tells
@@ -119,8 +174,8 @@ TEST(FinishComment, TidiesTheRawComment) {
     std::memset(c.outputText, 0, sizeof c.outputText);
     k.raw.copy(c.outputText, sizeof c.outputText - 1);
     c.FinishComment();
-    EXPECT_EQ(display.texts[kCommentBox], k.finished) << "raw \"" << k.raw << "\"";
-    EXPECT_EQ(display.texts[kLengthMarkBox], k.mark) << "raw \"" << k.raw << "\"";
+    EXPECT_EQ(display.comment, k.finished) << "raw \"" << k.raw << "\"";
+    EXPECT_EQ(display.mark, k.mark) << "raw \"" << k.raw << "\"";
   }
 }
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -16,11 +15,14 @@
 namespace kz {
 namespace testing_support {
 
-inline std::uint32_t clockReading = 0;
-inline std::uint32_t TestClock() { return clockReading; }
-struct RecordingDisplay final : TextDisplay {
-  std::map<int, std::string> texts;
-  void ShowText(int id, const char* text) override { texts[id] = text; }
+inline Seconds clockReading = 0;
+inline Seconds TestClock() { return clockReading; }
+struct RecordingDisplay final : CommentDisplay {
+  std::string comment, mark;
+  void ShowComment(const char* text, const char* lengthMark) override {
+    comment = text;
+    mark = lengthMark;
+  }
 };
 
 // The composer is large; tests keep it on the heap.
@@ -34,19 +36,14 @@ inline std::unique_ptr<Composer> StoredComposer() {
 }
 
 // Composes at clock second `second` with the knobs' top edges `y`.
-inline void ComposeAt(Composer& c, std::uint32_t second, int style, int spelling, int role,
+inline void ComposeAt(Composer& c, Seconds second, int style, int spelling, int role,
                       const int (&y)[kSectionCount], const bool (&enabled)[kSectionCount] = {
                                                          true, true, true}) {
-  SliderRecord sliders[kSectionCount];
-  for (int s = 0; s < kSectionCount; ++s) {
-    sliders[s] = kInitialSliders[s];
-    sliders[s].style = style;
-    sliders[s].y = y[s];
-    sliders[s].enabled = enabled[s] ? 1 : 0;
-  }
+  ComposeSettings settings = {style, role, spelling, {}};
+  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {y[s], enabled[s]};
   SetClock(TestClock);
   clockReading = second;
-  c.Compose(spelling, role, sliders);
+  c.Compose(settings);
   SetClock(nullptr);
 }
 

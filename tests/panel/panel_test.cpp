@@ -15,7 +15,7 @@ namespace {
 
 struct Checkboxes final : CheckboxWindow {
   std::map<int, bool> state;
-  void CheckButton(int id, bool checked) override { state[id] = checked; }
+  void SetSectionChecked(int section, bool checked) override { state[section] = checked; }
 };
 
 struct PanelOnRaster {
@@ -131,7 +131,7 @@ TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
     for (int s = 0; s < 3; ++s) {
       if (code >= 0 && code < 8 && (code % 4 == 3 || code % 4 == s)) enabled[s] = code < 4;
       EXPECT_EQ(panel.sliders[s].enabled, enabled[s] ? 1 : 0) << code;
-      EXPECT_EQ(boxes.state[kSectionCheckboxes[s]], enabled[s]) << code;
+      EXPECT_EQ(boxes.state[s], enabled[s]) << code;
     }
     for (const Case& c : cases) {
       panel.dragIndex = -1;
@@ -141,17 +141,17 @@ TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
   }
 }
 
-// A surface that notes where each copy goes and what the clock read then.
-struct FlashRecorder final : Surface, TickCounter {
-  std::uint32_t now = 0xFFFFFFC0u;                    // wraps during the flash
-  std::vector<std::pair<int, std::uint32_t>> copies;  // knob x (negative: white), time
+// A surface that notes where each copy goes and how much time had passed.
+struct FlashRecorder final : Surface, FlashPacer {
+  int now = 0;
+  std::vector<std::pair<int, int>> copies;  // knob x (negative: white), milliseconds
   void PutPixel(int, int, Colour) override {}
   int CopyBitmap(int x, int, int srcX, int srcY, int, int, int, bool) override {
     const bool white = srcX == 48 && srcY == 8;  // the flash tile
     copies.push_back({white ? -x : x, now});
     return 1;
   }
-  std::uint32_t Ticks() override { return now++; }
+  void Pause(int milliseconds) override { now += milliseconds; }
 };
 
 TEST(Panel, FlashTurnsTheKnobsWhiteOneByOneThenBack) {
@@ -159,13 +159,10 @@ TEST(Panel, FlashTurnsTheKnobsWhiteOneByOneThenBack) {
   Panel panel;
   panel.SetStyle(5);
   panel.dc = &r;
-  panel.ticks = &r;
+  panel.pacer = &r;
   panel.FlashKnobs();
-  // Each 80 ms after the wait for it began, which reads the clock once more.
-  const std::uint32_t t = 0xFFFFFFC0u;
-  EXPECT_EQ(r.copies, (std::vector<std::pair<int, std::uint32_t>>{
-                          {-104, t + 81}, {-204, t + 162}, {-404, t + 243},
-                          {104, t + 324}, {204, t + 405}, {404, t + 486}}));
+  EXPECT_EQ(r.copies, (std::vector<std::pair<int, int>>{
+                          {-104, 80}, {-204, 160}, {-404, 240}, {104, 320}, {204, 400}, {404, 480}}));
 }
 
 }  // namespace

@@ -19,19 +19,18 @@ MaskedPicture SplitMask(Canvas picture, Colour clear) {
   return {std::move(picture), std::move(mask)};
 }
 
+// The two halves of the masked pictures, as the bitmap list names them.
+Canvas CloudsPicture() { return DrawClouds().picture; }
+Canvas CloudsMask() { return DrawClouds().mask; }
+Canvas CreaturePicture() { return DrawCreature().picture; }
+Canvas CreatureMask() { return DrawCreature().mask; }
+
 bool GenerateArt(std::vector<ArtFile>* files, std::string* error) {
-  MaskedPicture clouds = DrawClouds();
-  MaskedPicture creature = DrawCreature();
   std::vector<std::pair<int, Canvas>> bitmaps;
-  bitmaps.emplace_back(kLabelsBitmap, DrawLabels());
-  bitmaps.emplace_back(kTilesBitmap, DrawTiles());
-  bitmaps.emplace_back(kStyleNamesBitmap, DrawStyleNames());
-  bitmaps.emplace_back(kSpellingBitmap, DrawSpelling());
-  bitmaps.emplace_back(kRoleBitmap, DrawRole());
-  bitmaps.emplace_back(kCloudsBitmap, std::move(clouds.picture));
-  bitmaps.emplace_back(kCloudsMaskBitmap, std::move(clouds.mask));
-  bitmaps.emplace_back(kCreatureBitmap, std::move(creature.picture));
-  bitmaps.emplace_back(kCreatureMaskBitmap, std::move(creature.mask));
+#define KZ_BITMAP(name, id, file, width, height, bitsPerPixel, paletteSize, drawing) \
+  bitmaps.emplace_back(name, drawing());
+#include "resources/bitmaps.def"
+#undef KZ_BITMAP
   files->clear();
   for (const auto& [id, canvas] : bitmaps) {
     const BitmapFile* file = FindBitmapFile(id);

@@ -1,6 +1,7 @@
 // kzub: the command-line composer. It runs the window's engine on the
 // window's word lists and prints, one per line, exactly the comments the
 // window would show for the same settings and clock seconds.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <stdlib.h>  // _doserrno
+#include <winerror.h>
 #endif
 
 #include "compose/composer.h"
@@ -26,45 +29,49 @@ namespace kz {
 namespace {
 
 // The second the next comment is composed in.
-std::uint32_t currentSecond = 0;
-std::uint32_t ToolClock() { return currentSecond; }
+Seconds currentSecond = 0;
+Seconds ToolClock() { return currentSecond; }
 
 // Remembers what the composer shows, as the window's two boxes would.
-class CapturedBoxes final : public TextDisplay {
+class CapturedBoxes final : public CommentDisplay {
  public:
-  void ShowText(int controlId, const char* text) override {
-    if (controlId == kCommentBox) comment = text;
-    if (controlId == kLengthMarkBox) mark = text;
+  void ShowComment(const char* text, const char* lengthMark) override {
+    comment = text;
+    mark = lengthMark;
   }
   const char* comment = "";
   const char* mark = "";
 };
 
-// Lines gathered into large writes.
-class LineWriter {
- public:
-  explicit LineWriter(std::FILE* out) : out_(out) {}
-  ~LineWriter() { Flush(); }
-  void Put(const char* text) {
-    const std::size_t n = std::strlen(text);
-    if (used_ + n > sizeof buffer_) Flush();
-    if (n > sizeof buffer_) {
-      std::fwrite(text, 1, n, out_);
-      return;
-    }
-    std::memcpy(buffer_ + used_, text, n);
-    used_ += n;
-  }
-  void Flush() {
-    if (used_) std::fwrite(buffer_, 1, used_, out_);
-    used_ = 0;
-  }
+// Exit statuses, as --help and the man page give them.
+constexpr int kDone = 0;
+constexpr int kStopped = 1;  // gave up, or could not write
+constexpr int kBadUsage = 2;
 
- private:
-  std::FILE* out_;
-  char buffer_[1 << 16];
-  std::size_t used_ = 0;
-};
+// The write failed because the reader has gone. Where SIGPIPE keeps its
+// default, such a write ends kzub before it returns.
+bool ReaderGone(int error) {
+#ifdef _WIN32
+  // msvcrt says EPIPE only for ERROR_BROKEN_PIPE; Windows answers a closed
+  // pipe with ERROR_NO_DATA, Wine with ERROR_PIPE_NOT_CONNECTED (EINVAL both).
+  const unsigned long why = _doserrno;
+  return error == EPIPE || why == ERROR_NO_DATA || why == ERROR_PIPE_NOT_CONNECTED;
+#else
+  return error == EPIPE;
+#endif
+}
+
+// Writes `text` to standard output at once, so that a terminal shows each
+// line as it is composed and an interrupted run has written every line it
+// found. False when the write failed; kzub has then said why on stderr,
+// unless the reader closed the pipe, and stops.
+bool Write(const char* text) {
+  const std::size_t n = std::strlen(text);
+  if (std::fwrite(text, 1, n, stdout) == n && std::fflush(stdout) == 0) return true;
+  const int error = errno;
+  if (!ReaderGone(error)) std::fprintf(stderr, "kzub: cannot write: %s\n", std::strerror(error));
+  return false;
+}
 
 // The composer is large; it lives in static storage as in the window.
 Composer composer;
@@ -75,40 +82,26 @@ static_assert(kKzubMaxLength == kTextSize - 1, "--max-length reaches the longest
 static_assert(kKzubJsonLineSize >= 6 * kTextSize + 128, "a JSON line holds any comment");
 
 // Why kzub stopped early, on one line, with the settings that caused it.
-std::string GiveUpMessage(const KzubOptions& options, std::uint32_t from) {
-  using namespace kzub_detail;
+std::string GiveUpMessage(const KzubOptions& options, Seconds from) {
   std::string wanted = options.unique ? "new comment" : "comment";
   if (options.maxLength > 0) {
     wanted += " of at most " + std::to_string(options.maxLength) + " characters";
   }
-  std::string frozen;
-  for (int s = 0; s < kSectionCount; ++s) {
-    if (options.frozen[s]) frozen += (frozen.empty() ? "" : ",") + std::string(kSectionNames[s]);
-  }
   return "kzub: no " + wanted + " in " + std::to_string(kKzubSkipLimit) +
-         " seconds in a row from second " + std::to_string(from) + " (--style " +
-         KzubStyleName(options.style) + " --role " + kRoleNames[options.role] + " --spelling " +
-         kSpellingNames[options.spelling] + " --knobs " + std::to_string(options.knobRows[0]) +
-         "," + std::to_string(options.knobRows[1]) + "," + std::to_string(options.knobRows[2]) +
-         (frozen.empty() ? "" : " --freeze " + frozen) + ")" +
-         (options.maxLength > 0 ? "; try a larger --max-length" : "");
+         " seconds in a row from second " + std::to_string(from) + " (" + KzubSettings(options) +
+         ")" + (options.maxLength > 0 ? "; try a larger --max-length" : "");
 }
 
 // The comment as one line: plain, after its length mark, or as JSON.
-void PrintLine(const KzubOptions& options, std::uint32_t second, const CapturedBoxes& boxes,
-               LineWriter* out) {
+bool PrintLine(const KzubOptions& options, Seconds second, const CapturedBoxes& boxes) {
+  char line[kKzubJsonLineSize];
   if (options.json) {
-    char line[kKzubJsonLineSize];
     FormatJsonLine(second, boxes.mark, boxes.comment, line, sizeof line);
-    out->Put(line);
-    return;
+  } else {
+    std::snprintf(line, sizeof line, "%s%s%s\n", options.mark ? boxes.mark : "",
+                  options.mark ? " " : "", boxes.comment);
   }
-  if (options.mark) {
-    out->Put(boxes.mark);
-    out->Put(" ");
-  }
-  out->Put(boxes.comment);
-  out->Put("\n");
+  return Write(line);
 }
 
 int Run(const KzubOptions& options) {
@@ -118,44 +111,36 @@ int Run(const KzubOptions& options) {
   composer.LoadWordLists();
   composer.LoadSpellingPairs();
 
-  SliderRecord sliders[kSectionCount];
-  for (int s = 0; s < kSectionCount; ++s) {
-    sliders[s] = kInitialSliders[s];
-    sliders[s].style = options.style;
-    sliders[s].y = KnobTop(options.knobRows[s]);
-    sliders[s].enabled = 1;
-  }
+  ComposeSettings settings = {options.style, options.role, options.spelling, {}};
+  for (int s = 0; s < kSectionCount; ++s)
+    settings.sections[s] = {KnobTop(options.knobRows[s]), true};
 
   SetClock(ToolClock);
-  const std::uint32_t first = options.seedGiven ? options.seed : SystemClockSeconds();
-  static LineWriter out(stdout);
+  const Seconds first = options.seedGiven ? options.seed : SystemClockSeconds();
   // The comments printed so far, for --unique: at most --count of them, at
   // about 160 bytes each (160 MB for the largest count).
   std::unordered_set<std::string> printed;
   if (options.unique) printed.reserve(options.count);
-  std::uint32_t second = first;
   std::uint32_t skipped = 0;  // seconds in a row whose comment was not printed
-  for (std::uint32_t done = 0; done < options.count; ++second) {  // wraps as the clock does
+  for (Seconds second = first, done = 0; done < options.count; ++second) {
     currentSecond = second;
-    composer.Compose(options.spelling, options.role, sliders);
+    composer.Compose(settings);
     const bool fits = options.maxLength == 0 ||
                       std::strlen(boxes.comment) <= static_cast<std::size_t>(options.maxLength);
     if (!fits || (options.unique && !printed.insert(boxes.comment).second)) {
       if (++skipped < kKzubSkipLimit) continue;
-      out.Flush();
       std::fprintf(stderr, "%s\n", GiveUpMessage(options, second - (kKzubSkipLimit - 1)).c_str());
-      return 1;
+      return kStopped;
     }
     skipped = 0;
-    PrintLine(options, second, boxes, &out);
+    if (!PrintLine(options, second, boxes)) return kStopped;
     if (++done == 1) {  // frozen sections keep the first printed comment's text
       for (int s = 0; s < kSectionCount; ++s) {
-        if (options.frozen[s]) sliders[s].enabled = 0;
+        if (options.frozen[s]) settings.sections[s].enabled = false;
       }
     }
   }
-  out.Flush();
-  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+  return kDone;
 }
 
 }  // namespace
@@ -171,14 +156,12 @@ int main(int argc, char** argv) {
   std::string error;
   switch (kz::ParseKzubOptions(argc, argv, &options, &error)) {
     case kz::KzubAction::kHelp:
-      std::fputs(kz::KzubUsage(), stdout);
-      return 0;
+      return kz::Write(kz::KzubUsage()) ? kz::kDone : kz::kStopped;
     case kz::KzubAction::kVersion:
-      std::fputs("kzub " KZ_VERSION "\n", stdout);
-      return 0;
+      return kz::Write("kzub " KZ_VERSION "\n") ? kz::kDone : kz::kStopped;
     case kz::KzubAction::kBadInput:
       std::fprintf(stderr, "%s\n", error.c_str());
-      return 2;
+      return kz::kBadUsage;
     case kz::KzubAction::kCompose:
       break;
   }

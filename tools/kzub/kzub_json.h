@@ -1,6 +1,7 @@
 // kzub's --json line: one object per comment, written into a fixed buffer.
 #pragma once
 
+#include <cinttypes>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -60,15 +61,15 @@ struct BoundedLine {
 
 // Writes {"second": S, "mark": "<80", "length": L, "comment": "..."} and a
 // line end into `line`. False, with `line` cut short, if it does not fit.
-inline bool FormatJsonLine(std::uint32_t second, const char* mark, const char* comment,
-                           char* line, std::size_t size) {
+inline bool FormatJsonLine(std::int64_t second, const char* mark, const char* comment, char* line,
+                           std::size_t size) {
   if (size == 0) return false;
   line[0] = '\0';
   kzub_json_detail::BoundedLine out{line, size};
   std::size_t length = 0;
   while (comment[length]) ++length;
   char number[24];
-  std::snprintf(number, sizeof number, "%lu", static_cast<unsigned long>(second));
+  std::snprintf(number, sizeof number, "%" PRId64, second);
   out.Put("{\"second\": ");
   out.Put(number);
   out.Put(", \"mark\": ");

@@ -16,6 +16,7 @@ struct Options {
   std::string exe, probe, art;  // the program, kzprobe.dll, the bitmap files
   unsigned seed = 1;            // of the random walk
   int steps = 200;
+  int dpi = 96;                 // the screen's, as the prefix was set up for the scale group
 };
 Options& options();
 

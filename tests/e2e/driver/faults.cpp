@@ -1,6 +1,7 @@
 // The faults group: failures injected into the running program. The fault
 // probe hooks the program's imports; each call it can make fail fails in
-// turn at its 1st, 2nd, ... call in a Copy, a repaint and a Zub. After each
+// turn at its 1st, 2nd, ... call in a Copy, a repaint, a style change and a
+// Zub. After each
 // failure the program must still answer, hold the handles it held before,
 // have left the clipboard closed, and copy again. Then a soak of thousands of
 // commands and repaints must end holding the handles it began with.
@@ -40,8 +41,10 @@ void Repaint(Program& p) {
   Painted(p);
 }
 
-// What the loop's failures fall in, in this order.
+// What the loop's failures fall in, in this order: the panel draws in a
+// style change and a Zub's flash, a repaint shows what it drew.
 void (*const kSteps[])(Program&) = {[](Program& p) { p.Command(IDC_COPY); }, Repaint,
+                                    [](Program& p) { p.Command(IDM_CLASSIC); },
                                     [](Program& p) { p.Command(IDC_GENERATE); }};
 
 // The fault probe's state in the program, read and written while the

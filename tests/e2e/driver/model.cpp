@@ -1,32 +1,45 @@
-// The model's routing of messages to the core, as the window does it.
+// The model: one mid end, fed each candidate state in turn.
 #include "model.h"
-
-#include <cstring>
 
 #include "compose/random.h"
 #include "compose/stored_strings.h"
-#include "panel/raster.h"
 #include "midend/command_table.h"
-#include "midend/menu_rules.h"
+#include "panel/raster.h"
+#include "tests/midend/recording_front_end.h"
 
 namespace kze {
 namespace {
 
-using kz::CommandAction;
+// The seconds the next clock readings give; the last one stays.
+unsigned clockSeconds[2] = {};
+int clockReads = 0;
+kz::Seconds ModelClock() { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; }
+void SetModelClock(unsigned first, unsigned then) {
+  clockSeconds[0] = first, clockSeconds[1] = then, clockReads = 0;
+  kz::SetClock(ModelClock);
+}
 
-struct Shown final : kz::TextDisplay {
-  std::string comment, mark;
-  void ShowText(int id, const char* text) override { (id == kz::kCommentBox ? comment : mark) = text; }
-};
+kz::RecordingFrontEnd frontEnd;
+kz::NullSurface surface;
 
-unsigned clockSecond = 0;
-std::uint32_t ModelClock() { return clockSecond; }
-
-kz::Composer& StoredComposer() {
+kz::KudomatZub& MidEnd() {
   static const kz::StoredStrings strings;
-  static kz::Composer* composer = new kz::Composer{&strings, nullptr, {}, {}, {}, {}};
-  static const int loaded = composer->LoadWordLists() + composer->LoadSpellingPairs();
-  return (void)loaded, *composer;
+  static kz::KudomatZub* app = new kz::KudomatZub(strings, surface, frontEnd);  // 800 KB
+  return *app;
+}
+
+// The model's state in and out of the mid end and its front end.
+void Load(const Model& m) {
+  MidEnd().Restore(m.state);
+  frontEnd.greyed = m.greyed;
+  for (int s = 0; s < kz::kSectionCount; ++s) frontEnd.checked[s] = m.panel().sliders[s].enabled;
+  frontEnd.comment = m.box, frontEnd.mark = m.mark, frontEnd.clipboard = m.clipboard;
+  frontEnd.clipboardHeld = m.clipboardHeld;
+}
+void Keep(Model& m) {
+  m.state = MidEnd().Save();
+  m.greyed = frontEnd.greyed;
+  m.box = frontEnd.comment, m.mark = frontEnd.mark, m.clipboard = frontEnd.clipboard;
 }
 
 }  // namespace
@@ -43,82 +56,35 @@ const std::vector<int>& MenuIds() {
 Model Model::AtStart(unsigned styleSecond, unsigned rowsSecond) {
   Model m;
   for (int id : MenuIds()) m.greyed[id] = false;
-  for (int id : kz::kInitiallyGreyed) m.greyed[id] = true;
-  kz::SeedRandom(styleSecond);
-  m.panel.SetStyle(kz::DrawRandom() % 6);
-  m.panel.SetSpelling(1);
-  m.panel.SetRole(1);
-  m.panel.SetSectionState(3);
-  kz::SeedRandom(rowsSecond);
-  for (int s = 0; s < kz::kSectionCount; ++s) {
-    m.panel.MoveKnob(s, kz::kTopRow + kz::DrawRandom() % kz::kRandomRowSpan);
-  }
+  m.state = MidEnd().Save();
+  Load(m);
+  SetModelClock(styleSecond, rowsSecond);
+  MidEnd().Start();
+  Keep(m);
   return m;
 }
 
 void Model::Message(unsigned second, UINT message, int a, int b) {
-  kz::SeedRandom(second);
-  if (message == WM_MOUSEMOVE) panel.MoveKnob(-1, b);
-  if (message == WM_LBUTTONDOWN) panel.HitTest(a, b);
-  if (message == WM_LBUTTONUP) panel.dragIndex = -1;
-  const kz::CommandEntry* found = message == WM_COMMAND ? kz::FindCommand(a) : nullptr;
-  if (!found) return;
-  kz::CommandEntry entry = *found;
-  kz::SliderRecord snapshot[kz::kSectionCount];
-  for (int s = 0; s < kz::kSectionCount; ++s) snapshot[s] = panel.sliders[s];
-  switch (entry.action) {
-    case CommandAction::Generate: {
-      kz::Composer& c = StoredComposer();
-      Shown shown;
-      c.window = &shown;
-      std::memcpy(c.sectionText, sections, sizeof sections);
-      clockSecond = second;
-      kz::SetClock(ModelClock);
-      c.Compose(panel.spelling, panel.role, snapshot);
-      std::memcpy(sections, c.sectionText, sizeof sections);
-      box = shown.comment, mark = shown.mark;
-    }
-      [[fallthrough]];
-    case CommandAction::Copy:
-      if (!clipboardHeld) clipboard = box.substr(0, 255);
-      break;
-    case CommandAction::Style: panel.SetStyle(entry.argument); break;
-    case CommandAction::Spelling: panel.SetSpelling(entry.argument); break;
-    case CommandAction::Role: panel.SetRole(entry.argument); break;
-    case CommandAction::MoveKnob: panel.MoveKnob(entry.argument, entry.row); break;
-    case CommandAction::MoveEnabled:
-    case CommandAction::MoveRandom:
-      for (int s = 0; s < kz::kSectionCount; ++s) {
-        const int row = entry.action == CommandAction::MoveEnabled
-                            ? entry.row
-                            : kz::kTopRow + kz::DrawRandom() % kz::kRandomRowSpan;
-        if (snapshot[s].enabled) panel.MoveKnob(s, row);
-      }
-      break;
-    case CommandAction::SectionBox:
-      entry = kz::SectionBoxCommand(entry.argument, !snapshot[entry.argument].enabled);
-      panel.SetSectionState(entry.argument);
-      break;
-    case CommandAction::SectionState: panel.SetSectionState(entry.argument); break;
-    case CommandAction::Exit:
-    case CommandAction::Dialog:
-      break;
+  Load(*this);
+  SetModelClock(second, second);
+  kz::KudomatZub& app = MidEnd();
+  if (message == WM_MOUSEMOVE) app.PointerMove(a, b);
+  if (message == WM_LBUTTONDOWN) app.PointerPress(a, b);
+  if (message == WM_LBUTTONUP) app.PointerRelease();
+  if (message == WM_COMMAND) {
+    const int box = a - kz::kSectionCheckboxes[0];
+    if (0 <= box && box < kz::kSectionCount) frontEnd.checked[box] = !frontEnd.checked[box];
+    app.Command(a);
   }
-  bool checked[kz::kSectionCount];
-  for (int s = 0; s < kz::kSectionCount; ++s) checked[s] = panel.sliders[s].enabled != 0;
-  for (const kz::RuleCall& call : entry.rules) {
-    if (call.id == 0) continue;
-    const kz::MenuChanges changes = kz::MenuRuleChanges(call.id, call.on, checked);
-    for (int i = 0; i < changes.count; ++i) greyed[changes.items[i].id] = changes.items[i].greyed;
-  }
+  Keep(*this);
 }
 
 kz::Raster Model::Painting() const {
   kz::Raster raster;
   kz::BitmapFolder bitmaps(options().art);
-  kz::RasterSurface surface(raster, &bitmaps);
-  kz::Panel painter = panel;
-  painter.dc = &surface;
+  kz::RasterSurface painting(raster, &bitmaps);
+  kz::Panel painter = panel();
+  painter.dc = &painting;
   painter.PaintPanel(kz::kWholePanel);
   return raster;
 }

@@ -1,26 +1,25 @@
-// What the program must show after each input, worked out by the platform-neutral
-// core it is built on (command table, menu rules, panel model, composer, native
-// raster), routed as the window routes its messages. The core itself is pinned
-// down by the native tests: against this model the program shows its wiring.
+// What the program must show after each input, worked out by the real mid end
+// it is built on, driven as the window drives it, with a recording front end in
+// place of the window. The core itself is pinned down by the native tests:
+// against this model the program shows its wiring.
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
 
-#include "compose/composer.h"
 #include "driver.h"
-#include "panel/panel.h"
+#include "midend/kudomat_zub.h"
 
 namespace kze {
 
 struct Model {
-  kz::Panel panel;             // its state only: no surface
-  std::map<int, bool> greyed;  // menu items by command id
-  char sections[kz::kSectionCount][kz::kTextSize] = {};  // the composer's section texts
+  kz::KudomatZub::State state;  // the panel and the section texts
+  std::map<int, bool> greyed;   // menu items by command id
   std::string box = "Revavav Evovod", mark = "00", clipboard;
   bool clipboardHeld = false;  // by another program
 
+  const kz::Panel& panel() const { return state.panel; }
   // After a start-up that drew the style at `styleSecond`, the rows at `rowsSecond`.
   static Model AtStart(unsigned styleSecond, unsigned rowsSecond);
   // A message to the main window in `second`: WM_COMMAND (a: the id; a

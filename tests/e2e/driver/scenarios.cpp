@@ -98,12 +98,13 @@ void Startup() {
     return Row{Format("control %d", id), Describe(windowClass, caption, style, exStyle, x, y, width, height),
                [&program, id] { return Described(program, program.Control(id)); }};
   };
-  const DWORD child = WS_CHILD | WS_VISIBLE, box = child | BS_FLAT | BS_AUTOCHECKBOX;
+  // Tab visits every control but the length mark.
+  const DWORD child = WS_CHILD | WS_VISIBLE, tab = child | WS_TABSTOP, box = tab | BS_FLAT | BS_AUTOCHECKBOX;
   const Row rows[] = {
       control(IDC_LENGTH_MARK, "Static", "00", child, WS_EX_STATICEDGE, 2, 160, 26, 18),
-      control(IDC_COMMENT, "Edit", "Revavav Evovod", child, WS_EX_STATICEDGE, 2, 141, 610, 20),
-      control(IDC_GENERATE, "Button", "Zub", child | BS_DEFPUSHBUTTON, 0, 562, 170, 50, 25),
-      control(IDC_COPY, "Button", "Copy", child | BS_DEFPUSHBUTTON, 0, 508, 170, 50, 25),
+      control(IDC_COMMENT, "Edit", "Revavav Evovod", tab, WS_EX_STATICEDGE, 2, 141, 610, 20),
+      control(IDC_GENERATE, "Button", "Zub", tab | BS_DEFPUSHBUTTON, 0, 562, 170, 50, 25),
+      control(IDC_COPY, "Button", "Copy", tab | BS_DEFPUSHBUTTON, 0, 508, 170, 50, 25),
       control(IDC_BEGINNING_BOX, "Button", "b", box, 0, 102, 24, 13, 13),
       control(IDC_MIDDLE_BOX, "Button", "m", box, 0, 202, 24, 13, 13),
       control(IDC_END_BOX, "Button", "e", box, 0, 402, 24, 13, 13),
@@ -158,7 +159,7 @@ std::string Differences(const Model& m, const Seen& s) {
     if (s.greyed.at(id) != greyed) out += Format(" item %d %s;", id, greyed ? "not greyed" : "greyed");
   }
   for (int i = 0; i < 3; ++i) {
-    if (s.checked[i] != (m.panel.sliders[i].enabled != 0)) out += Format(" checkbox %d;", i);
+    if (s.checked[i] != (m.panel().sliders[i].enabled != 0)) out += Format(" checkbox %d;", i);
   }
   if (s.box != m.box) out += " box \"" + s.box + "\", want \"" + m.box + "\";";
   if (s.mark != m.mark) out += " mark " + s.mark + ", want " + m.mark + ";";
@@ -179,9 +180,9 @@ std::string Differences(const Model& m, const Seen& s) {
 }
 
 std::string Key(const Model& m) {
-  std::string key(&m.sections[0][0], sizeof m.sections);
-  for (const kz::SliderRecord& r : m.panel.sliders) key += Format("%d %d %d,", r.y, r.style, r.enabled);
-  key += Format("%d %d %d", m.panel.dragIndex, m.panel.spelling, m.panel.role);
+  std::string key(&m.state.sectionText[0][0], sizeof m.state.sectionText);
+  for (const kz::SliderRecord& r : m.panel().sliders) key += Format("%d %d %d,", r.y, r.style, r.enabled);
+  key += Format("%d %d %d", m.state.HeldKnob(), m.panel().spelling, m.panel().role);
   for (const auto& [id, greyed] : m.greyed) key += greyed ? "g" : "e";
   return key + m.box + "\n" + m.clipboard;
 }
@@ -317,6 +318,28 @@ void Monkey() {
       if (IsWindow(shown)) Fatal("the dialog stays open");
     }, [](Model&, unsigned) {});
   };
+  // From start-up, the keyboard alone: Tab round to Zub and Enter, Shift+Tab back round to the End
+  // box and Space. Each press must reach the next tab stop (from the window itself: the first).
+  const int tabs[] = {IDC_COMMENT, IDC_GENERATE, IDC_COPY, IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX};
+  struct KeyStep { int target; bool back; WORD key; };
+  for (const KeyStep& k : {KeyStep{IDC_GENERATE, false, VK_RETURN}, KeyStep{IDC_END_BOX, true, VK_SPACE}}) {
+    walk.Step(Format("%s to control %d, key %d", k.back ? "Shift+Tab" : "Tab", k.target, k.key), [&] {
+      BringToFront(w);
+      for (int press = 0; press < 7 && FocusOf(program.threadId()) != program.Control(k.target); ++press) {
+        const HWND from = FocusOf(program.threadId());
+        int at = 0;
+        while (at < 6 && program.Control(tabs[at]) != from) ++at;
+        const int next = tabs[at == 6 ? (k.back ? 5 : 0) : (at + (k.back ? 5 : 1)) % 6];
+        k.back ? Keys({VK_SHIFT, VK_TAB}) : Keys({VK_TAB});
+        for (int i = 0; i < 100 && FocusOf(program.threadId()) == from; ++i) Sleep(10);
+        Expect(FocusOf(program.threadId()) == program.Control(next), Format("the focus did not reach %d", next));
+      }
+      const std::string box = program.Text(IDC_COMMENT);
+      const bool checked = program.Checked(k.target);
+      Keys({k.key});  // real input arrives in its own time: until it has made its change
+      for (int i = 0; i < 200 && program.Text(IDC_COMMENT) == box && program.Checked(k.target) == checked; ++i) Sleep(10);
+    }, [&k](Model& m, unsigned s) { m.Message(s, WM_COMMAND, k.target); });
+  }
   // Every command and checkbox once, Ctrl+R with the focus on the window,
   // then on the comment box, each way of closing a dialog; then random steps.
   for (int id : commands) walk.Message(Format("command %d", id), WM_COMMAND, id);
@@ -348,7 +371,7 @@ void Monkey() {
     } else if (pick < 77) {
       const int section = below(3), row = 47 + below(72);
       const int x = 108 + 100 * section + 100 * (section == 2);
-      const int y = walk.model().panel.sliders[section].y + 4;
+      const int y = walk.model().panel().sliders[section].y + 4;
       walk.Step(Format("a real drag of knob %d from row %d to row %d", section, y, row), [&] {
         BringToFront(w), MouseTo(w, x, y), MouseButton(true), MouseTo(w, x, row), MouseButton(false);
         MouseTo(w, 300, -10);  // parked on the caption, out of the walk's way
@@ -387,16 +410,15 @@ void Monkey() {
 
 }  // namespace
 
-}  // namespace kze
-
-namespace kze {
+void Scale();   // scale.cpp
 void Faults();  // faults.cpp
+
 }  // namespace kze
 
 int main(int argc, char** argv) {
   using namespace kze;
   const std::map<std::string, void (*)()> scenarios = {
-      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}, {"faults", Faults}};
+      {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}, {"scale", Scale}, {"faults", Faults}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
     std::string value = argv[i + 1];
@@ -407,11 +429,12 @@ int main(int argc, char** argv) {
     if (name == "--art") o.art = value;
     if (name == "--seed") o.seed = static_cast<unsigned>(std::stoul(value));
     if (name == "--steps") o.steps = std::stoi(value);
+    if (name == "--dpi") o.dpi = std::stoi(value);
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
-    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke|faults --exe PATH --probe PATH --art DIR "
-                         "[--seed N] [--steps N]\n");
+    std::fprintf(stderr, "usage: kzdriver startup|monkey|smoke|scale|faults --exe PATH --probe PATH --art DIR "
+                         "[--seed N] [--steps N] [--dpi N]\n");
     return 2;
   }
   std::setvbuf(stdout, nullptr, _IONBF, 0);

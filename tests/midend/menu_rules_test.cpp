@@ -1,18 +1,21 @@
 // The command table and the menu rules against what the menu says: each
-// item does what its caption in the resource script names, and after any
-// sequence of commands and checkbox clicks the greyed items are exactly the
-// choices in force, as a person reads them off the settings.
+// item does what its caption in the resource script names, every entry and
+// style row is pinned, and after any sequence of commands and checkbox
+// clicks the greyed items are exactly the choices in force, as a person
+// reads them off the settings.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <map>
+#include <memory>
 #include <random>
 #include <regex>
 #include <string>
 
-#include "resources/resource_ids.h"
+#include "compose/stored_strings.h"
 #include "midend/command_table.h"
-#include "midend/menu_rules.h"
+#include "resources/resource_ids.h"
+#include "tests/midend/recording_front_end.h"
 
 namespace kz {
 namespace {
@@ -66,6 +69,35 @@ TEST(CommandTable, EachItemDoesWhatItsCaptionSays) {
   EXPECT_EQ(items, 28);  // the six Insert items come from the style list, as their commands do
 }
 
+// Every entry of the command table (buttons, checkboxes and the Insert
+// items too) and every row of the style table, value by value: a changed
+// value changes its digest (FNV-1a steps over the values).
+TEST(CommandTable, EveryEntryAndStyleRowIsPinned) {
+  auto add = [](std::uint64_t* digest, long long value) {
+    *digest = (*digest ^ static_cast<std::uint64_t>(value)) * 1099511628211u;
+  };
+  std::uint64_t commands = 14695981039346656037u, styles = commands;
+  auto addEntry = [&](const CommandEntry& e) {
+    for (long long v : {e.id, static_cast<int>(e.action), e.argument, e.row, e.rules[0].id,
+                        static_cast<int>(e.rules[0].on), e.rules[1].id, static_cast<int>(e.rules[1].on)}) {
+      add(&commands, v);
+    }
+  };
+  for (int id = 0; id < 0x10000; ++id) {
+    if (FindCommand(id)) addEntry(*FindCommand(id));
+  }
+  for (int s = 0; s < kSectionCount; ++s) {
+    for (bool checked : {false, true}) addEntry(SectionBoxCommand(s, checked));
+  }
+#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue)      \
+  for (long long v : {command, knobColumn, nameColumn, nameWidth, red, green, blue}) add(&styles, v); \
+  for (const char* c = name; *c; ++c) add(&styles, *c);
+#include "resources/styles.def"
+#undef KZ_STYLE
+  EXPECT_EQ(commands, 9586632065498120123u) << "the command table changed: check it, then pin the new digest";
+  EXPECT_EQ(styles, 7591303649026883035u) << "the style table changed: check it, then pin the new digest";
+}
+
 const int kStyles[] = {IDM_CLASSIC, IDM_EMOTIVE, IDM_EXHUBERANT, IDM_FLAT, IDM_CHATTY, IDM_CONCISE};
 const int kEnable[] = {IDM_ENABLE_BEGINNING, IDM_ENABLE_MIDDLE, IDM_ENABLE_END, IDM_ENABLE_ALL};
 const int kFreeze[] = {IDM_FREEZE_BEGINNING, IDM_FREEZE_MIDDLE, IDM_FREEZE_END, IDM_FREEZE_ALL};
@@ -110,28 +142,25 @@ TEST(MenuRules, TheGreyedItemsAreTheChoicesInForce) {
   for (int id = 0; id < 0x10000; ++id) {
     if (FindCommand(id) && FindCommand(id)->action != A::Dialog) commands.push_back(id);
   }
+  static const StoredStrings strings;
+  NullSurface surface;
   std::mt19937 dice(9);
   for (int run = 0; run < 30; ++run) {
     Settings settings;
-    std::map<int, bool> menu = settings.Greyed();
-    for (const auto& [id, greyed] : menu) menu[id] = false;
-    for (int id : kInitiallyGreyed) menu[id] = true;
-    EXPECT_EQ(menu, settings.Greyed()) << "after start-up";
+    RecordingFrontEnd frontEnd;
+    for (const auto& [id, greyed] : settings.Greyed()) frontEnd.greyed[id] = false;
+    auto app = std::make_unique<KudomatZub>(strings, surface, frontEnd);
+    app->Start();
+    EXPECT_EQ(frontEnd.greyed, settings.Greyed()) << "after start-up";
     std::string path;
     for (int step = 0; step < 60; ++step) {
       const int id = commands[dice() % commands.size()];
       path += " " + std::to_string(id);
-      const bool wasEnabled = id >= kBoxes[0] && id <= kBoxes[2] && settings.enabled[id - kBoxes[0]];
       settings.Apply(id);
-      const CommandEntry entry = id >= kBoxes[0] && id <= kBoxes[2]
-                                     ? SectionBoxCommand(id - kBoxes[0], !wasEnabled)
-                                     : *FindCommand(id);
-      for (const RuleCall& call : entry.rules) {
-        if (call.id == 0) continue;
-        const MenuChanges changes = MenuRuleChanges(call.id, call.on, settings.enabled);
-        for (int i = 0; i < changes.count; ++i) menu[changes.items[i].id] = changes.items[i].greyed;
-      }
-      ASSERT_EQ(menu, settings.Greyed()) << "after" << path;
+      const int box = id - kBoxes[0];  // a checkbox toggles itself first
+      if (0 <= box && box < 3) frontEnd.checked[box] = !frontEnd.checked[box];
+      app->Command(id);
+      ASSERT_EQ(frontEnd.greyed, settings.Greyed()) << "after" << path;
     }
   }
 }

@@ -1,4 +1,4 @@
-// The comment styles as the C++ build sees resources/styles.def: the style
+// The comment styles as the C++ build sees styles.def: the style
 // table, the number of styles and a command's style.
 #pragma once
 

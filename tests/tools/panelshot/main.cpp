@@ -1,5 +1,5 @@
-// Paints the control panel on the native raster, as the program does at
-// start-up, and writes the client area to a 24-bit .bmp:
+// Paints the control panel on the native raster through the mid end, as the
+// program does, and writes the client area to a 24-bit .bmp:
 //   kz_panelshot out.bmp [style spelling role row0 row1 row2 [art-folder]]
 // Defaults: Classic, American, As Seller, knobs on rows 60, 82 and 104.
 #include <cstdio>
@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "panel/panel.h"
+#include "compose/stored_strings.h"
 #include "panel/raster.h"
+#include "tests/midend/recording_front_end.h"
 
 int main(int argc, char** argv) {
+  using namespace kz;
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: kz_panelshot out.bmp [style spelling role row0 row1 row2 [art]]\n");
@@ -20,18 +22,25 @@ int main(int argc, char** argv) {
   int settings[6] = {0, 1, 1, 60, 82, 104};
   for (int i = 0; i < 6 && i + 2 < argc; ++i) settings[i] = std::atoi(argv[i + 2]);
   const std::string art = argc > 8 ? argv[8] : KZ_SOURCE_DIR "/resources/art";
+  if (settings[0] < 0 || settings[0] >= kStyleCount) {
+    std::fprintf(stderr, "kz_panelshot: no style %d\n", settings[0]);
+    return 2;
+  }
 
-  kz::Raster raster;
-  kz::BitmapFolder bitmaps(art);
-  kz::RasterSurface surface(raster, &bitmaps);
-  kz::Panel panel;
-  panel.dc = &surface;
-  panel.SetStyle(settings[0]);
-  panel.SetSpelling(settings[1]);
-  panel.SetRole(settings[2]);
-  panel.SetSectionState(3);
-  for (int i = 0; i < kz::kSectionCount; ++i) panel.MoveKnob(i, settings[3 + i]);
-  panel.PaintPanel(kz::kWholePanel);
+  static const StoredStrings strings;
+  static Raster raster;
+  static BitmapFolder bitmaps(art);
+  static RasterSurface surface(raster, &bitmaps);
+  static RecordingFrontEnd frontEnd;
+  static KudomatZub app(strings, surface, frontEnd);
+  app.Command(kStyleTable[settings[0]].commandId);
+  app.Command(settings[1] ? IDM_AMERICAN : IDM_EUROPEAN);
+  app.Command(settings[2] ? IDM_AS_SELLER : IDM_AS_BUYER);
+  app.Command(IDM_ENABLE_ALL);
+  for (int s = 0; s < kSectionCount; ++s) {
+    app.StepKnob(s, KnobRow(app.panel().sliders[s].y) - settings[3 + s]);
+  }
+  app.Repaint();
 
   const std::vector<std::uint8_t> file = raster.EncodeBmp();
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The web page's figures: bytes per file (raw, gzip, brotli), the panel's
+# time on screen from a cold start against a trivial canvas page, on a slow
+# link and unthrottled, and Lighthouse's scores on desktop and mobile. The
+# page is served as `make serve` serves it; server and browser end with it.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+unset MAKEFLAGS MFLAGS MAKELEVEL
+scripts/deps.sh web
+scripts/build.sh web >/dev/null
+
+echo "== web page"
+# The yardstick page is served beside the page for the length of the run.
+cp bench/web/trivial.html build/web/bench-trivial.html
+cp bench/web/trivial.js build/web/bench-trivial.js
+log=$(mktemp)
+python3 -u web/serve.py build/web 0 >"$log" 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null; rm -f "$log" build/web/bench-trivial.*' EXIT
+for _ in $(seq 100); do
+  url=$(grep -o 'http://[^ ]*' "$log" || true)
+  [ -n "$url" ] && break
+  sleep 0.1
+done
+node bench/web/page_bench.mjs "$url" build/web

@@ -1,0 +1,49 @@
+#!/usr/bin/env python3
+# A program holds exactly one manifest (id 1), and it says: run as the invoker,
+# Windows 7 to 11, Common Controls 6 for any processor, per-monitor DPI aware
+# (v2, and the older form as fallback).   manifest_check.py WINDRES PROGRAM.exe
+import os, struct, subprocess, sys, tempfile
+import xml.etree.ElementTree as ET
+
+windres, exe = sys.argv[1:3]
+with tempfile.TemporaryDirectory() as folder:  # windres writes a .res to a file only
+    out = os.path.join(folder, "x.res")
+    if subprocess.run([windres, "-i", exe, "-O", "res", "-o", out], capture_output=True).returncode:
+        sys.exit(f"{exe}: holds no resources, so no manifest")
+    res = open(out, "rb").read()
+
+
+def ident(at):  # a .res type or name: 0xFFFF and a number, or a UTF-16 string
+    if res[at:at + 2] == b"\xff\xff":
+        return struct.unpack_from("<H", res, at + 2)[0], at + 4
+    end = at + res[at:].decode("utf-16-le", "replace").index("\0") * 2
+    return res[at:end].decode("utf-16-le"), end + 2
+
+
+manifests, at = [], 0
+while at + 8 <= len(res):
+    size, header = struct.unpack_from("<II", res, at)
+    kind, after = ident(at + 8)
+    if kind == 24:
+        manifests.append((ident(after)[0], res[at + header:at + header + size]))
+    at += (header + size + 3) & ~3
+assert [name for name, _ in manifests] == [1], f"{exe}: manifests {[n for n, _ in manifests]}"
+
+ns = {"v1": "urn:schemas-microsoft-com:asm.v1", "v3": "urn:schemas-microsoft-com:asm.v3",
+      "c": "urn:schemas-microsoft-com:compatibility.v1",
+      "a": "http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+      "b": "http://schemas.microsoft.com/SMI/2016/WindowsSettings"}
+root = ET.fromstring(manifests[0][1])
+level = root.find("v3:trustInfo/v3:security/v3:requestedPrivileges/v3:requestedExecutionLevel", ns)
+assert level is not None and level.get("level") == "asInvoker", "not asInvoker"
+systems = {e.get("Id") for e in root.findall("c:compatibility/c:application/c:supportedOS", ns)}
+assert systems == {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                   "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}, systems
+controls = [e for e in root.findall("v1:dependency/v1:dependentAssembly/v1:assemblyIdentity", ns)
+            if e.get("name") == "Microsoft.Windows.Common-Controls"]
+assert [(e.get("version"), e.get("processorArchitecture")) for e in controls] == [("6.0.0.0", "*")], \
+    "not Common Controls 6 for any processor"
+settings = "v3:application/v3:windowsSettings/"
+assert root.findtext(settings + "b:dpiAwareness", None, ns) == "PerMonitorV2", "dpiAwareness"
+assert root.findtext(settings + "a:dpiAware", None, ns) == "true/pm", "dpiAware"
+print(f"{exe}: one manifest, asInvoker, Windows 7-11, Common Controls 6 (*), PerMonitorV2")

@@ -1,0 +1,38 @@
+// Runs commands through the mid end without a window and prints after each
+// command the ids of the greyed menu items, ascending, on one line:
+//   kz_menustate ID...
+// A greyed item's command is skipped, as a greyed item sends none; a
+// checkbox id toggles its box first, as the automatic checkbox does.
+#include <cstdio>
+#include <cstdlib>
+
+#include "compose/stored_strings.h"
+#include "midend/command_table.h"
+#include "tests/midend/recording_front_end.h"
+
+namespace {
+
+const kz::StoredStrings strings;
+kz::NullSurface surface;
+kz::RecordingFrontEnd frontEnd;
+kz::KudomatZub app(strings, surface, frontEnd);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace kz;
+  app.Start();
+  for (int i = 1; i < argc; ++i) {
+    const int id = std::atoi(argv[i]);
+    const int box = id - kSectionCheckboxes[0];
+    if (0 <= box && box < kSectionCount) frontEnd.checked[box] = !frontEnd.checked[box];
+    if (!frontEnd.greyed[id]) app.Command(id);
+    const char* separator = "";
+    for (const auto& [item, isGreyed] : frontEnd.greyed) {
+      if (isGreyed) std::printf("%s%d", separator, item);
+      if (isGreyed) separator = " ";
+    }
+    std::printf("\n");
+  }
+  return 0;
+}
