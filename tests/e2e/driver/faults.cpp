@@ -1,10 +1,10 @@
 // The faults group: failures injected into the running program. The fault
 // probe hooks the program's imports; each call it can make fail fails in
 // turn at its 1st, 2nd, ... call in a Copy, a repaint, a style change and a
-// Zub. After each
-// failure the program must still answer, hold the handles it held before,
-// have left the clipboard closed, and copy again. Then a soak of thousands of
-// commands and repaints must end holding the handles it began with.
+// Zub, then at every call of them. After each failure the program must still answer, hold the
+// handles it held before, have left the clipboard closed, and copy again. Then a soak of thousands
+// of commands and repaints must end holding the handles it began with.
+#include <climits>
 #include <cstddef>
 #include <iterator>
 #include <random>
@@ -69,13 +69,13 @@ class Hooks {
       Fatal("cannot read the hooks");
     return state;
   }
-  // The program's nth call of `hook` from now on fails (hook -1: none).
-  void Fail(int hook, int n) {
-    static_assert(offsetof(FaultState, failCall) == offsetof(FaultState, failHook) + sizeof(LONG),
-                  "two LONGs");
-    const LONG plan[2] = {hook, hook < 0 ? 0 : Read().calls[hook] + n};
-    if (!WriteProcessMemory(program_.process(), state_ + offsetof(FaultState, failHook), plan,
-                            sizeof plan, nullptr)) {
+  // The program's nth call of `hook` from now on fails, or with `on` every
+  // call from the nth on (hook -1: none).
+  void Fail(int hook, int n, bool on = false) {
+    const LONG first = hook < 0 ? 0 : Read().calls[hook] + n;
+    const LONG plan[3] = {hook, first, on ? LONG_MAX : first};
+    static_assert(sizeof plan == offsetof(FaultState, hooks), "the plan opens the state");
+    if (!WriteProcessMemory(program_.process(), state_, plan, sizeof plan, nullptr)) {
       Fatal("cannot write the failure plan");
     }
   }
@@ -125,23 +125,30 @@ void Faults() {
     if (!calls) skipped += Format(" %s%s", pass.names[h], pass.imported[h] ? "" : "(not imported)");
     if (!pass.canFail[h] || !calls) continue;
     failing += Format(" %s:%ld", pass.names[h], calls);
-    for (int n = 1; n <= calls; ++n) {
-      const std::string what = Format("%s failing at its call %d", pass.names[h], n);
+    // Each call alone, then every call of a whole pass (retries given up).
+    for (int n = 1; n <= calls + 1; ++n) {
+      const bool every = n > calls;
+      const std::string what = every ? Format("%s failing at every call", pass.names[h])
+                                     : Format("%s failing at its call %d", pass.names[h], n);
       const FaultState was = hooks.Read();
-      hooks.Fail(h, n);
-      for (size_t s = 0; s < std::size(kSteps) && hooks.Read().failed == was.failed;
-           ++s, ++commands)
+      hooks.Fail(h, every ? 1 : n, every);
+      for (size_t s = 0; s < std::size(kSteps) && (every || hooks.Read().failed == was.failed);
+           ++s, ++commands) {
         kSteps[s](program);
+      }
       hooks.Fail(-1, 0);
-      Expect(hooks.Read().failed == was.failed + 1, what + ": no such call");
+      const LONG failed = hooks.Read().failed - was.failed;
+      Expect(every ? failed > 0 : failed == 1, what + Format(": %ld failed", failed));
       CopyWorks(program, what), ++commands;
       const std::string leaked = Changed(was, hooks.Read());
       Expect(leaked.empty(), what + ": left" + leaked);
     }
   }
   const FaultState looped = hooks.Read();
-  std::printf("    %ld calls failed, one at a time, in %d commands:%s\n    hooked, not called:%s\n",
-              looped.failed, commands, failing.c_str(), skipped.c_str());
+  std::printf(
+      "    %ld calls failed, alone and a pass at a time, in %d commands:%s\n"
+      "    hooked, not called:%s\n",
+      looped.failed, commands, failing.c_str(), skipped.c_str());
 
   // The soak: commands from the table, checkbox clicks, knob drags, Copy, a
   // Zub now and then, and repaints, seeded by --seed.

@@ -66,7 +66,7 @@ Hook hooks[kHookCount];
 
 // The counts and the plan, read and written by the driver.
 extern "C" __declspec(dllexport) kzprobe::FaultState KzFaultState;
-kzprobe::FaultState KzFaultState = {-1, 0, 0, {}, {}, {}, {}, 0, {}};
+kzprobe::FaultState KzFaultState = {-1, 0, 0, 0, {}, {}, {}, {}, 0, {}};
 
 namespace {
 
@@ -84,7 +84,8 @@ template <int I, typename R, typename... A>
 struct Thunk<I, R(WINAPI*)(A...)> {
   static R WINAPI Call(A... a) {
     Hook& hook = hooks[I];
-    if (++state.calls[I] == state.failCall && state.failHook == I) {
+    const LONG call = ++state.calls[I];
+    if (state.failHook == I && state.failFirst <= call && call <= state.failLast) {
       ++state.failed;
       SetLastError(ERROR_NOT_ENOUGH_MEMORY);
       return R{};

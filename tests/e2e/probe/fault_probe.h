@@ -16,8 +16,8 @@ constexpr int kGlobalBlock = 15;
 constexpr int kHandleKinds = 16;
 
 struct FaultState {
-  LONG failHook;  // whose call number failCall fails; -1: none
-  LONG failCall;
+  LONG failHook;  // whose calls numbered failFirst to failLast fail; -1: none
+  LONG failFirst, failLast;
   LONG hooks;                 // rows of the probe's table
   char names[kMaxHooks][32];  // the hooked functions
   LONG imported[kMaxHooks];   // 1: the program imports it, and it is hooked
