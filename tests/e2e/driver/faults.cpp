@@ -1,9 +1,10 @@
 // The faults group: failures injected into the running program. The fault
 // probe hooks the program's imports; each call it can make fail fails in
 // turn at its 1st, 2nd, ... call in a Copy, a repaint, a style change and a
-// Zub, then at every call of them. After each failure the program must still answer, hold the
-// handles it held before, have left the clipboard closed, and copy again. Then a soak of thousands
-// of commands and repaints must end holding the handles it began with.
+// Zub, then at every call of them. After each failure the program must still
+// answer, hold the handles it held before, have left the clipboard closed,
+// and copy again. Then a soak of thousands of commands and repaints must end
+// holding the handles it began with.
 #include <climits>
 #include <cstddef>
 #include <iterator>
@@ -69,11 +70,11 @@ class Hooks {
       Fatal("cannot read the hooks");
     return state;
   }
-  // The program's nth call of `hook` from now on fails, or with `on` every
-  // call from the nth on (hook -1: none).
-  void Fail(int hook, int n, bool on = false) {
+  // The program's nth call of `hook` from now on fails, or with `onward`
+  // every call from the nth on (hook -1: none).
+  void Fail(int hook, int n, bool onward = false) {
     const LONG first = hook < 0 ? 0 : Read().calls[hook] + n;
-    const LONG plan[3] = {hook, first, on ? LONG_MAX : first};
+    const LONG plan[3] = {hook, first, onward ? LONG_MAX : first};
     static_assert(sizeof plan == offsetof(FaultState, hooks), "the plan opens the state");
     if (!WriteProcessMemory(program_.process(), state_, plan, sizeof plan, nullptr)) {
       Fatal("cannot write the failure plan");

@@ -1,7 +1,8 @@
 // Loaded into the running program: rewrites the entries of its import table
 // for the calls below, so that each is counted, the handles it makes or ends
 // are counted by kind (GetGuiResources answers 0 under Wine), and a chosen
-// one fails at its Nth call as the system's would.
+// one fails at its Nth call, or at every call from then on, as the system's
+// would.
 #include "fault_probe.h"
 
 #include <cstring>
@@ -14,9 +15,9 @@ using kzprobe::kGlobalBlock;
 enum Effect {
   kNone,
   kMakes,   // its result is a new handle
-  kEnds1,   // its second argument's handle ends when the result is non-zero: ReleaseDC, and
-            // SetClipboardData (the clipboard owns the block then)
-  kEnds0,   // its first argument's, likewise
+  kEnds0,   // its first argument's handle ends when the result is non-zero
+  kEnds1,   // its second argument's, likewise: ReleaseDC, and SetClipboardData (the
+            // clipboard owns the block then)
   kFrees0,  // its first argument's ends when the result is zero: GlobalFree
 };
 
@@ -92,7 +93,9 @@ struct Thunk<I, R(WINAPI*)(A...)> {
     }
     // The handle the call ends, and its kind, read while it can still be read.
     const ULONG_PTR args[] = {ULONG_PTR(a)..., 0, 0};
-    const ULONG_PTR ending = hook.effect == kEnds1 ? args[1] : hook.effect >= kEnds0 ? args[0] : 0;
+    const ULONG_PTR ending = hook.effect == kEnds1                             ? args[1]
+                             : hook.effect == kEnds0 || hook.effect == kFrees0 ? args[0]
+                                                                               : 0;
     const int endingKind = ending ? Kind(hook, ending) : 0;
     const R result = reinterpret_cast<R(WINAPI*)(A...)>(hook.original)(a...);
     const bool done = hook.effect == kFrees0 ? ULONG_PTR(result) == 0 : ULONG_PTR(result) != 0;
