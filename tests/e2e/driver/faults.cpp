@@ -75,7 +75,7 @@ class Hooks {
   void Fail(int hook, int n, bool onward = false) {
     const LONG first = hook < 0 ? 0 : Read().calls[hook] + n;
     const LONG plan[3] = {hook, first, onward ? LONG_MAX : first};
-    static_assert(sizeof plan == offsetof(FaultState, hooks), "the plan opens the state");
+    static_assert(sizeof plan == offsetof(FaultState, imported), "the plan opens the state");
     if (!WriteProcessMemory(program_.process(), state_, plan, sizeof plan, nullptr)) {
       Fatal("cannot write the failure plan");
     }
@@ -121,16 +121,17 @@ void Faults() {
   }
   const FaultState pass = hooks.Read();
   std::string failing, skipped;
-  for (int h = 0; h < pass.hooks; ++h) {
+  for (int h = 0; h < kzprobe::kHookCount; ++h) {
+    const char* name = kzprobe::kHooks[h].name;
     const LONG calls = pass.calls[h] - before.calls[h];
-    if (!calls) skipped += Format(" %s%s", pass.names[h], pass.imported[h] ? "" : "(not imported)");
-    if (!pass.canFail[h] || !calls) continue;
-    failing += Format(" %s:%ld", pass.names[h], calls);
+    if (!calls) skipped += Format(" %s%s", name, pass.imported[h] ? "" : "(not imported)");
+    if (!kzprobe::kHooks[h].canFail || !calls) continue;
+    failing += Format(" %s:%ld", name, calls);
     // Each call alone, then every call of a whole pass (retries given up).
     for (int n = 1; n <= calls + 1; ++n) {
       const bool every = n > calls;
-      const std::string what = every ? Format("%s failing at every call", pass.names[h])
-                                     : Format("%s failing at its call %d", pass.names[h], n);
+      const std::string what = every ? Format("%s failing at every call", name)
+                                     : Format("%s failing at its call %d", name, n);
       const FaultState was = hooks.Read();
       hooks.Fail(h, every ? 1 : n, every);
       for (size_t s = 0; s < std::size(kSteps) && (every || hooks.Read().failed == was.failed);
@@ -180,7 +181,7 @@ void Faults() {
   const std::string leaked = Changed(looped, end);
   Expect(leaked.empty(), Format("%d steps of the soak left", kSoakSteps) + leaked);
   LONG made = 0;
-  for (int h = 0; h < end.hooks; ++h) made += end.calls[h];
+  for (LONG calls : end.calls) made += calls;
   const std::string live = Changed(FaultState{}, end);
   std::printf("    %d commands and repaints in all, %ld hooked calls; live at the end:%s\n",
               commands, made, live.empty() ? " none" : live.c_str());
