@@ -178,9 +178,14 @@ const checks = {
   // After one visit the page opens and composes with the network off.
   async offline(second) {
     await page.waitForFunction(() => navigator.serviceWorker.controller);
-    await page.setOfflineMode(true); await load(); await set('flat', 'american', 'buyer', 'middle');
+    // The worker's cache alone: the browser's cache off, and the worker offline too.
+    const worker = await (await browser.waitForTarget((t) => t.type() === 'service_worker')).createCDPSession();
+    const offline = (on) => Promise.all([page.setOfflineMode(on), page.setCacheEnabled(!on),
+      worker.send('Network.emulateNetworkConditions', { offline: on, latency: 0, downloadThroughput: -1, uploadThroughput: -1 })]);
+    await worker.send('Network.enable'); await offline(true);
+    await load(); await set('flat', 'american', 'buyer', 'middle');
     const got = await zub(second, () => page.click('#zub'));
-    await page.setOfflineMode(false);
+    await offline(false);
     return [got, kzub(second, 'flat', 'american', 'buyer', ['middle', 'middle', 'middle'])];
   },
   // A program that cannot be fetched, or a page opened as a file, is said so on the page.
