@@ -20,4 +20,4 @@ for _ in $(seq 100); do
   [ -n "$url" ] && break
   sleep 0.1
 done
-node tests/web/page_test.mjs "$url" "$PWD" "$PWD/build/native"
+node --test-reporter=tap tests/web/page_test.mjs "$url" "$PWD" "$PWD/build/native"
