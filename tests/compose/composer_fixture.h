@@ -1,10 +1,7 @@
-// Helpers shared by the composer tests: a composer loaded from the stored
-// strings, a fixed clock, and composing with given knobs at a given second.
+// The composer tests' helpers: a composer loaded from the stored strings, a
+// display that keeps what it shows, and composing at a given clock second.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -12,16 +9,14 @@
 #include "compose/random.h"
 #include "compose/stored_strings.h"
 
-namespace kz {
-namespace testing_support {
+namespace kz::testing_support {
 
 inline Seconds clockReading = 0;
-inline Seconds TestClock() { return clockReading; }
+
 struct RecordingDisplay final : CommentDisplay {
   std::string comment, mark;
   void ShowComment(const char* text, const char* lengthMark) override {
-    comment = text;
-    mark = lengthMark;
+    comment = text, mark = lengthMark;
   }
 };
 
@@ -36,16 +31,14 @@ inline std::unique_ptr<Composer> StoredComposer() {
 }
 
 // Composes at clock second `second` with the knobs' top edges `y`.
-inline void ComposeAt(Composer& c, Seconds second, int style, int spelling, int role,
-                      const int (&y)[kSectionCount], const bool (&enabled)[kSectionCount] = {
-                                                         true, true, true}) {
+inline void ComposeAt(Composer& c, Seconds second, int style, int role, int spelling,
+                      const int (&y)[kSectionCount], const bool (&frozen)[kSectionCount] = {}) {
   ComposeSettings settings = {style, role, spelling, {}};
-  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {y[s], enabled[s]};
-  SetClock(TestClock);
+  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {y[s], !frozen[s]};
+  SetClock([] { return clockReading; });
   clockReading = second;
   c.Compose(settings);
   SetClock(nullptr);
 }
 
-}  // namespace testing_support
-}  // namespace kz
+}  // namespace kz::testing_support
