@@ -4,41 +4,29 @@
 // array and that the comment shown is the one composed.
 #include <cstring>
 
-#include "compose/composer.h"
-#include "compose/random.h"
-#include "compose/stored_strings.h"
 #include "fuzz/fuzz.h"
+#include "tests/compose/composer_fixture.h"
 
 using namespace kz;
-using namespace kz::fuzz;
+using namespace kz::testing_support;
+using kz::fuzz::Check;
 
 namespace {
-
-const StoredStrings stored;
-Composer pristine, composer;  // 800 KB each: kept out of the stack
-Seconds fuzzSecond = 0;
-
 bool Terminated(const char* text) { return std::memchr(text, '\0', kTextSize) != nullptr; }
-
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  pristine.instance = &stored;
-  pristine.LoadWordLists();
-  pristine.LoadSpellingPairs();
-  composer = pristine;
-  SetClock([] { return fuzzSecond; });
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const std::unique_ptr<Composer> pristine = StoredComposer(), composer = StoredComposer();
   FuzzedDataProvider input(data, size);
   // Mostly the table's styles and roles, and one past either end of each.
-  ComposeSettings settings = {Mostly(input, -1, 6), Mostly(input, -1, 2), input.ConsumeIntegralInRange(-1, 2), {}};
-  for (SectionSettings& section : settings.sections) section = {Mostly(input, 40, 120), input.ConsumeBool()};
-  fuzzSecond = input.ConsumeIntegral<int64_t>();  // any second, 2038 and 1901 too
+  const int style = fuzz::Mostly(input, -1, 6), role = fuzz::Mostly(input, -1, 2);
+  const int spelling = input.ConsumeIntegralInRange(-1, 2);
+  int y[kSectionCount];
+  bool frozen[kSectionCount];
+  for (int s = 0; s < kSectionCount; ++s) y[s] = fuzz::Mostly(input, 40, 120), frozen[s] = !input.ConsumeBool();
+  const Seconds second = input.ConsumeIntegral<int64_t>();  // any second, 2038 and 1901 too
   // Leftover texts of earlier runs, which frozen sections keep.
-  for (auto& text : composer.sectionText) {
+  for (auto& text : composer->sectionText) {
     const std::string old = input.ConsumeRandomLengthString(kTextSize);
     std::memset(text, 0, kTextSize);
     std::memcpy(text, old.data(), old.size());
@@ -50,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g = input.ConsumeIntegralInRange(0, kGroupCount - 1);
     const int list = input.ConsumeIntegralInRange(0, kListsPerGroup - 1);
     const int width = list < kShortListCount ? kShortEntrySize : kLongEntrySize;
-    auto entry = [&](int e) { return const_cast<char*>(composer.groups[g].Entry(list, e)); };
+    auto entry = [&](int e) { return const_cast<char*>(composer->groups[g].Entry(list, e)); };
     for (int e = 0; e < kEntriesPerList; ++e) std::memset(entry(e), 0, width);
     for (int words = input.ConsumeIntegralInRange(0, 8); words > 0; --words) {
       char* at = entry(input.ConsumeIntegralInRange(0, kEntriesPerList - 1));
@@ -59,14 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  Shown shown;
-  composer.window = &shown;
-  composer.Compose(settings);
+  RecordingDisplay shown;
+  composer->window = &shown;
+  ComposeAt(*composer, second, style, role, spelling, y, frozen);
   // Frozen sections keep what they had, terminated or not; the rest is new.
-  for (int s = 0; s < kSectionCount; ++s) Check(!settings.sections[s].enabled || Terminated(composer.sectionText[s]));
-  Check(Terminated(composer.outputText) && shown.count == 1 && shown.comment == composer.outputText);
+  for (int s = 0; s < kSectionCount; ++s) Check(frozen[s] || Terminated(composer->sectionText[s]));
+  Check(Terminated(composer->outputText) && shown.count == 1 && shown.comment == composer->outputText);
   for (int g : damaged) {
-    if (g >= 0) composer.groups[g] = pristine.groups[g];
+    if (g >= 0) composer->groups[g] = pristine->groups[g];
   }
   return 0;
 }

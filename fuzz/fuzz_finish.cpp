@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "compose/composer.h"
 #include "compose/finish.h"
 #include "fuzz/fuzz.h"
+#include "tests/compose/composer_fixture.h"
 
 using kz::fuzz::Check;
 
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memcpy(text, data, std::min<size_t>(size, kz::kTextSize));
   // An unterminated text counts as cut at the last byte of the array.
   const size_t before = strnlen(text, kz::kTextSize - 1);
-  kz::fuzz::Shown shown;
+  kz::testing_support::RecordingDisplay shown;
   composer.window = &shown;
   composer.FinishComment();
 

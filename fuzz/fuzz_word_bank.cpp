@@ -6,25 +6,14 @@
 // width (AddressSanitizer watches every write).
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <string>
 
-#include "compose/composer.h"
 #include "fuzz/fuzz.h"
+#include "tests/compose/composer_fixture.h"
 
 using namespace kz;
 
 namespace {
-
-struct FuzzedStrings final : StringSource {
-  std::map<int, std::string> texts;
-  int LoadText(int id, char* buffer, int limit) const override {
-    if (!texts.count(id)) return 0;
-    const int n = static_cast<int>(texts.at(id).copy(buffer, limit - 1));
-    buffer[n] = '\0';
-    return n;
-  }
-};
 
 void CheckTerminated(const char* entry, int size) { fuzz::Check(std::memchr(entry, '\0', size) != nullptr); }
 
@@ -33,7 +22,7 @@ constexpr int kListCount = kGroupCount * kListsPerGroup;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FuzzedStrings strings;
+  testing_support::MapStrings strings;
   const std::string input(reinterpret_cast<const char*>(data), size);
   for (size_t line = 0, at = 0; line <= kListCount && at < size; ++line) {
     const size_t end = std::min(input.find('\n', at), size);

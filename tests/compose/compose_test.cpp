@@ -6,7 +6,6 @@
 #include <array>
 #include <cctype>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -147,20 +146,8 @@ TEST(FinishComment, TidiesTheRawComment) {
   }
 }
 
-// A string table of the test's own, for lists the stored table never holds.
-struct FakeStrings final : StringSource {
-  std::map<int, std::string> texts;
-  int LoadText(int id, char* buffer, int limit) const override {
-    const auto it = texts.find(id);
-    if (it == texts.end()) return 0;
-    const int n = static_cast<int>(it->second.copy(buffer, limit - 1));
-    buffer[n] = '\0';
-    return n;
-  }
-};
-
 TEST(WordBank, LoadsListsTheStoredTableNeverHolds) {
-  FakeStrings s;
+  MapStrings s;
   s.texts[200] = std::string(30, 'a') + " b2c  ";    // short entries: 17 characters
   s.texts[201] = "five\t\nsix  ";                     // two separators end a list
   s.texts[202] = " lead  ";                           // a leading one leaves entry 0 empty

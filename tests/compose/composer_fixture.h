@@ -1,7 +1,9 @@
-// The composer tests' helpers: a composer loaded from the stored strings, a
-// display that keeps what it shows, and composing at a given clock second.
+// The composer's test helpers, for the tests and the fuzzers: a string table
+// of a test's own, a composer loaded from the stored strings, a display that
+// keeps what it shows, and composing at a given clock second.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -13,10 +15,21 @@ namespace kz::testing_support {
 
 inline Seconds clockReading = 0;
 
+struct MapStrings final : StringSource {
+  std::map<int, std::string> texts;
+  int LoadText(int id, char* buffer, int limit) const override {
+    if (!texts.count(id)) return 0;
+    const int n = static_cast<int>(texts.at(id).copy(buffer, limit - 1));
+    buffer[n] = '\0';
+    return n;
+  }
+};
+
 struct RecordingDisplay final : CommentDisplay {
   std::string comment, mark;
+  int count = 0;
   void ShowComment(const char* text, const char* lengthMark) override {
-    comment = text, mark = lengthMark;
+    comment = text, mark = lengthMark, ++count;
   }
 };
 

@@ -1,9 +1,6 @@
-// kzub: its option table, and the program itself. Its plain, --mark and
-// --json lines are the comments the composer shows for the same settings
-// and seconds, less those the filters skip; an interrupted run has written
-// every one it found; its JSON reads back through a real JSON parser;
-// --help and --version are pinned; refusals, giving up and a failed write
-// are one line on stderr, and a closed pipe ends it quietly.
+// kzub: its option table, and the program itself against a model of the
+// composer's comments; its JSON through a real JSON parser, its help, its
+// version, and its refusals, giving up and failed writes.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,9 +63,6 @@ TEST(KzubOptions, ReadsSettingsAndRefusesBadInputNamingIt) {
     EXPECT_TRUE(k.named ? error.rfind("kzub: ", 0) == 0 && error.find(k.named) != std::string::npos
                         : KzubSettings(options) == k.settings) << k.args << ": " << error << KzubSettings(options);
   }
-  KzubOptions options;
-  std::string error;
-  EXPECT_EQ(Parse("--count 20 --help --style fancy", &options, &error), KzubAction::kHelp);
 }
 
 const std::string kKzub = KZ_BINARY_DIR "/tools/kzub/kzub";
@@ -200,9 +194,10 @@ TEST(KzubRun, RefusalsGivingUpAndFailedWritesAreOneLineOnStderr) {
 }
 
 // --help and --version print what they should; the help, derived from the
-// option table, is pinned by a digest (FNV-1a): a changed option row changes it.
+// option table, is pinned by a digest (FNV-1a): a changed option row changes
+// it. Options after --help are not read.
 TEST(KzubRun, HelpAndVersionArePinned) {
-  const RunResult help = RunShell(kKzub + " --help");
+  const RunResult help = RunShell(kKzub + " --count 20 --help --style fancy");
   EXPECT_EQ(help.exitCode, 0);
   std::uint64_t digest = 14695981039346656037u;
   for (unsigned char c : help.out) digest = (digest ^ c) * 1099511628211u;
@@ -222,7 +217,6 @@ TEST(KzubJson, EveryByteReadsBackThroughAJsonParser) {
   const RunResult read = RunShell("cat " + file + kDecodeJson);
   EXPECT_EQ(read.err, "");
   EXPECT_EQ(read.out, "4294967296 =80 " + every + "\n");
-  EXPECT_FALSE(FormatJsonLine(1, "<80", "too long for the line", line, 40));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// The panel on the native raster: the committed artwork, damaged .bmp files
-// refused, copies with GDI's raster operations clipped at every edge (that it
-// paints as GDI does is the e2e's concern), every change leaving the screen as
-// a fresh paint would, the connectors, section codes, presses on the knob
-// rectangle, and the flash.
+// The panel on the native raster: the artwork, damaged .bmp files, copies
+// clipped at every edge (that it paints as GDI does is the e2e's concern),
+// repainting, connectors, section codes, presses and the flash.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,6 +12,7 @@
 #include "panel/bmp.h"
 #include "panel/panel.h"
 #include "panel/raster.h"
+#include "tests/midend/recording_front_end.h"
 
 namespace kz {
 namespace {
@@ -49,13 +48,11 @@ std::vector<std::uint8_t> MakeBmp(int bits, const std::vector<Colour>& palette,
   const std::uint32_t width = rows[0].size(), height = rows.size(), stride = (width * bits + 31) / 32 * 4;
   const std::uint32_t offset = 54 + 4 * static_cast<std::uint32_t>(palette.size());
   std::vector<std::uint8_t> out = {'B', 'M'};
-  for (std::uint32_t v : {offset + stride * height, 0u, offset, 40u, width, height, 1u | bits << 16, 0u, 0u,
-                          0u, 0u, static_cast<std::uint32_t>(palette.size()), 0u}) {
+  std::vector<std::uint32_t> words = {offset + stride * height, 0, offset, 40, width, height, 1u | bits << 16, 0, 0, 0, 0,
+                                      static_cast<std::uint32_t>(palette.size()), 0};
+  for (Colour c : palette) words.push_back(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
+  for (std::uint32_t v : words) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> 8 * i));
-  }
-  for (Colour c : palette) {
-    out.insert(out.end(), {static_cast<std::uint8_t>(BlueOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
-                           static_cast<std::uint8_t>(RedOf(c)), 0});
   }
   for (std::uint32_t r = height; r-- > 0;) {
     std::vector<std::uint8_t> line(stride, 0);
@@ -128,11 +125,6 @@ TEST(RasterSurface, CopiesPlainAndMaskedWithClippingAtEveryEdge) {
   }
 }
 
-struct Checkboxes final : CheckboxWindow {
-  std::map<int, bool> state;
-  void SetSectionChecked(int section, bool checked) override { state[section] = checked; }
-};
-
 struct PanelOnRaster {
   PanelOnRaster() : surface(raster, &bitmaps), bitmaps(KZ_SOURCE_DIR "/resources/art") {
     panel.dc = &surface;
@@ -152,7 +144,7 @@ struct PanelOnRaster {
   Raster raster;
   RasterSurface surface;
   BitmapFolder bitmaps;
-  Checkboxes boxes;
+  RecordingFrontEnd boxes;
   Panel panel;
 };
 
@@ -226,7 +218,7 @@ TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
       {203, 70, -1}, {210, 86, -1}, {210, 59, -1}, {104, 43, 0},  {424, 68, 2},
   };
   for (int code = -1; code <= 8; ++code) {
-    Checkboxes boxes;
+    RecordingFrontEnd boxes;
     Panel panel;
     panel.window = &boxes;
     panel.sliders[1].y = 60;
@@ -237,7 +229,7 @@ TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
     for (int s = 0; s < 3; ++s) {
       if (code >= 0 && code < 8 && (code % 4 == 3 || code % 4 == s)) enabled[s] = code < 4;
       EXPECT_EQ(panel.sliders[s].enabled, enabled[s] ? 1 : 0) << code;
-      EXPECT_EQ(boxes.state[s], enabled[s]) << code;
+      EXPECT_EQ(boxes.checked[s], enabled[s]) << code;
     }
     for (const auto& c : presses) {
       panel.dragIndex = -1;
