@@ -25,11 +25,11 @@ std::uint64_t Digest(const Values& values) {
   return digest;
 }
 
-// Comments of known seconds: both spellings; every style and role with each
-// section at each knob level (a set's three rows), both spellings, pinned by
-// a digest; then frozen sections, which keep the row before's text. Each
-// again 2^32 seconds later: the seed is the second's low 32 bits, as
-// srand((unsigned)time(NULL)) takes them.
+// Comments of known seconds: one in both spellings; every style and role
+// with each section at each knob level (a set's three rows) in both
+// spellings, pinned by a digest; then frozen sections, which keep the text
+// the row before left. Each again 2^32 seconds later: the seed is the
+// second's low 32 bits, as srand((unsigned)time(NULL)) takes them.
 TEST(Compose, GivesTheCommentsOfKnownSeconds) {
   struct Row {
     Seconds second;

@@ -29,15 +29,17 @@ NullSurface surface;
 TEST(KudomatZub, PointerAndStepsMoveTheKnobsTheyShould) {
   const struct {
     const char* what;
-    std::vector<std::array<int, 3>> inputs;  // p press, m move (x, y); r release; s step (section, rows); f freeze the Middle
-    int rows[kSectionCount];                 // knob centre rows afterwards, from all at the top
+    // p press, m move (x, y); r release; s step (section, rows); f freeze the Middle
+    std::vector<std::array<int, 3>> inputs;
+    int rows[kSectionCount];  // knob centre rows afterwards, from all at the top
   } cases[] = {
       {"a drag follows the pointer", {{'p', 210, 50}, {'m', 0, 90}}, {47, 90, 47}},
       {"a release anywhere ends the drag", {{'p', 210, 50}, {'r'}, {'m', 210, 90}}, {47, 47, 47}},
       {"a drag past the track keeps the last row", {{'p', 410, 50}, {'m', 0, 100}, {'m', 0, 130}}, {47, 47, 100}},
       {"steps move down and up", {{'s', 0, -30}, {'s', 0, 10}}, {67, 47, 47}},
       {"steps stop at either end", {{'s', 1, -100}, {'s', 2, 5}}, {47, 118, 47}},
-      {"a frozen section's knob neither steps nor drags", {{'f'}, {'s', 1, -10}, {'p', 210, 50}, {'m', 0, 90}}, {47, 47, 47}},
+      {"a frozen section's knob neither steps nor drags",
+       {{'f'}, {'s', 1, -10}, {'p', 210, 50}, {'m', 0, 90}}, {47, 47, 47}},
   };
   for (const auto& c : cases) {
     RecordingFrontEnd frontEnd;
@@ -144,18 +146,16 @@ struct Settings {
     }
   }
   std::map<int, bool> Greyed() const {
-    std::map<int, bool> g;
-    for (int s = 0; s < 6; ++s) g[kStyles[s]] = style == s;
-    g[IDM_AMERICAN] = american, g[IDM_EUROPEAN] = !american;
-    g[IDM_AS_SELLER] = seller, g[IDM_AS_BUYER] = !seller;
     const bool any = enabled[0] || enabled[1] || enabled[2];
+    std::map<int, bool> g = {{IDM_AMERICAN, american}, {IDM_EUROPEAN, !american}, {IDM_AS_SELLER, seller},
+                             {IDM_AS_BUYER, !seller},  {IDM_EXIT, false},        {IDM_HELP, false},
+                             {IDM_ABOUT, false},       {IDM_ENABLE_ALL, enabled[0] && enabled[1] && enabled[2]}};
+    for (int s = 0; s < 6; ++s) g[kStyles[s]] = style == s;
     for (int s = 0; s < 3; ++s) {
       g[kEnable[s]] = enabled[s], g[kFreeze[s]] = !enabled[s];
       for (int k = 0; k < 3; ++k) g[kEditTop[s] + k] = !enabled[s];
     }
-    g[IDM_ENABLE_ALL] = enabled[0] && enabled[1] && enabled[2];
     for (int id : {IDM_FREEZE_ALL, IDM_ALL_TOP, IDM_ALL_MIDDLE, IDM_ALL_BOTTOM, IDM_RANDOM}) g[id] = !any;
-    for (int id : {IDM_EXIT, IDM_HELP, IDM_ABOUT}) g[id] = false;
     return g;
   }
 };

@@ -23,7 +23,8 @@ const std::string kArt = KZ_SOURCE_DIR "/resources/art/";
 // exactly what the art generator draws.
 TEST(Art, CommittedFilesAreTheTablesAndWhatTheGeneratorDraws) {
   const std::string out = KZ_BINARY_DIR "/artgen-check";
-  ASSERT_EQ(std::system(("mkdir -p '" + out + "' && '" KZ_BINARY_DIR "/tools/artgen/kz_artgen' '" + out + "' >/dev/null").c_str()), 0);
+  const std::string artgen = "mkdir -p '" + out + "' && '" KZ_BINARY_DIR "/tools/artgen/kz_artgen' '" + out + "'";
+  ASSERT_EQ(std::system((artgen + " >/dev/null").c_str()), 0);
   std::vector<std::string> names;
   for (const BitmapFile& f : kBitmapFiles) {
     std::vector<std::uint8_t> bytes;
@@ -66,11 +67,7 @@ const Colour kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 2
 
 TEST(Bmp, RefusesDamagedFiles) {
   const std::vector<std::uint8_t> good = MakeBmp(8, {kBlack, kRed}, {{0, 1}, {1, 0}});
-  auto damaged = [&](std::size_t at, std::uint8_t value) {
-    std::vector<std::uint8_t> f = good;
-    f[at] = value;
-    return f;
-  };
+  auto damaged = [&](std::size_t at, std::uint8_t value) { auto f = good; return f[at] = value, f; };
   const std::pair<const char*, std::vector<std::uint8_t>> cases[] = {
       {"empty", {}}, {"cut in the pixels", std::vector<std::uint8_t>(good.begin(), good.end() - 1)},
       {"cut in the palette", std::vector<std::uint8_t>(good.begin(), good.begin() + 57)},
