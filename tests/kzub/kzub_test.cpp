@@ -63,6 +63,11 @@ TEST(KzubOptions, ReadsSettingsAndRefusesBadInputNamingIt) {
     EXPECT_TRUE(k.named ? error.rfind("kzub: ", 0) == 0 && error.find(k.named) != std::string::npos
                         : KzubSettings(options) == k.settings) << k.args << ": " << error << KzubSettings(options);
   }
+  // The numbers, which kzub's model below reads through this table too.
+  KzubOptions o;
+  std::string error;
+  EXPECT_EQ(Parse("--count 20 --seed 7 --max-length 80", &o, &error), KzubAction::kCompose);
+  EXPECT_TRUE(o.count == 20 && o.seedGiven && o.seed == 7 && o.maxLength == 80 && !o.unique);
 }
 
 const std::string kKzub = KZ_BINARY_DIR "/tools/kzub/kzub";
