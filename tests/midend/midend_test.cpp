@@ -36,6 +36,7 @@ TEST(KudomatZub, PointerAndStepsMoveTheKnobsTheyShould) {
       {"a drag follows the pointer", {{'p', 210, 50}, {'m', 0, 90}}, {47, 90, 47}},
       {"a release anywhere ends the drag", {{'p', 210, 50}, {'r'}, {'m', 210, 90}}, {47, 47, 47}},
       {"a drag past the track keeps the last row", {{'p', 410, 50}, {'m', 0, 100}, {'m', 0, 130}}, {47, 47, 100}},
+      {"a press beside every knob takes none", {{'p', 300, 50}, {'m', 0, 90}}, {47, 47, 47}},
       {"steps move down and up", {{'s', 0, -30}, {'s', 0, 10}}, {67, 47, 47}},
       {"steps stop at either end", {{'s', 1, -100}, {'s', 2, 5}}, {47, 118, 47}},
       {"a frozen section's knob neither steps nor drags",
