@@ -3,53 +3,34 @@
 // changes only where the rectangle, the bitmap and the raster overlap, and
 // there it is the source (plain) or the background ANDed with the mask and
 // ORed with the picture (masked).
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdlib>
-
+#include "fuzz/fuzz.h"
 #include "panel/raster.h"
 
-namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
-
-// Any int, though mostly one near the raster and the bitmaps.
-int Coordinate(FuzzedDataProvider& input) {
-  return input.ConsumeBool() ? input.ConsumeIntegralInRange(-700, 700)
-                             : input.ConsumeIntegral<int>();
-}
-
-}  // namespace
+using namespace kz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static kz::BitmapFolder art(KZ_SOURCE_DIR "/resources/art");
+  static BitmapFolder art(KZ_SOURCE_DIR "/resources/art");
   FuzzedDataProvider input(data, size);
-  const int bitmapCount = static_cast<int>(sizeof kz::kBitmapFiles / sizeof kz::kBitmapFiles[0]);
-  const int id = input.ConsumeBool()
-                     ? kz::kBitmapFiles[input.ConsumeIntegralInRange(0, bitmapCount - 1)].id
-                     : input.ConsumeIntegral<int>();
+  const int bitmapCount = static_cast<int>(sizeof kBitmapFiles / sizeof kBitmapFiles[0]);
+  const int id = input.ConsumeBool() ? kBitmapFiles[input.ConsumeIntegralInRange(0, bitmapCount - 1)].id
+                                     : input.ConsumeIntegral<int>();
   const bool masked = input.ConsumeBool();
-  const kz::Colour fill = input.ConsumeIntegral<kz::Colour>() & 0xFFFFFFu;
-  kz::Raster raster(input.ConsumeIntegralInRange(-1, 64), input.ConsumeIntegralInRange(-1, 48),
-                    fill);
-  int rect[6];  // x, y, srcX, srcY, width, height
-  for (int& v : rect) v = Coordinate(input);
+  const Colour fill = input.ConsumeIntegral<Colour>() & 0xFFFFFFu;
+  Raster raster(input.ConsumeIntegralInRange(-1, 64), input.ConsumeIntegralInRange(-1, 48), fill);
+  int rect[6];  // x, y, srcX, srcY, width, height: mostly near the raster and the bitmaps
+  for (int& v : rect) v = fuzz::Mostly(input, -700, 700);
 
-  kz::DecodedBitmap picture, mask;
+  DecodedBitmap picture, mask;
   const auto* pictureFile = art.FileBytes(id);
   const auto* maskFile = masked ? art.FileBytes((static_cast<unsigned>(id) + 1) & 0xFFFF) : nullptr;
-  const bool drawable = pictureFile && kz::DecodeBmp(*pictureFile, &picture) &&
-                        (!masked || (maskFile && kz::DecodeBmp(*maskFile, &mask)));
-  kz::RasterSurface surface(raster, &art);
-  Check(surface.CopyBitmap(rect[0], rect[1], rect[2], rect[3], rect[4], rect[5], id, masked) ==
-        (drawable ? 1 : 0));
+  const bool drawable = pictureFile && DecodeBmp(*pictureFile, &picture) &&
+                        (!masked || (maskFile && DecodeBmp(*maskFile, &mask)));
+  RasterSurface surface(raster, &art);
+  fuzz::Check(surface.CopyBitmap(rect[0], rect[1], rect[2], rect[3], rect[4], rect[5], id, masked) == drawable);
 
   // The source pixel of a bitmap that the raster pixel (x, y) receives, if any.
-  auto source = [&](const kz::DecodedBitmap& b, int x, int y, kz::Colour* colour) {
-    const long long column = static_cast<long long>(x) - rect[0],
-                    row = static_cast<long long>(y) - rect[1];
+  auto source = [&](const DecodedBitmap& b, int x, int y, Colour* colour) {
+    const long long column = static_cast<long long>(x) - rect[0], row = static_cast<long long>(y) - rect[1];
     const long long sx = rect[2] + column, sy = rect[3] + row;
     if (!drawable || column < 0 || column >= rect[4] || row < 0 || row >= rect[5] || sx < 0 ||
         sx >= b.width || sy < 0 || sy >= b.height) {
@@ -60,11 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   for (int y = 0; y < raster.Height(); ++y) {
     for (int x = 0; x < raster.Width(); ++x) {
-      kz::Colour want = fill, s = 0;
+      Colour want = fill, s = 0;
       if (!masked && source(picture, x, y, &s)) want = s;
       if (masked && source(mask, x, y, &s)) want &= s;
       if (masked && source(picture, x, y, &s)) want |= s;
-      Check(raster.At(x, y) == want);
+      fuzz::Check(raster.At(x, y) == want);
     }
   }
   return 0;

@@ -1,10 +1,9 @@
-// Helpers shared by the composer tests: a composer loaded from the stored
-// strings, a fixed clock, and composing with given knobs at a given second.
+// The composer's test helpers, for the tests and the fuzzers: a string table
+// of a test's own, a composer loaded from the stored strings, a display that
+// keeps what it shows, and composing at a given clock second.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -12,16 +11,25 @@
 #include "compose/random.h"
 #include "compose/stored_strings.h"
 
-namespace kz {
-namespace testing_support {
+namespace kz::testing_support {
 
 inline Seconds clockReading = 0;
-inline Seconds TestClock() { return clockReading; }
+
+struct MapStrings final : StringSource {
+  std::map<int, std::string> texts;
+  int LoadText(int id, char* buffer, int limit) const override {
+    if (!texts.count(id)) return 0;
+    const int n = static_cast<int>(texts.at(id).copy(buffer, limit - 1));
+    buffer[n] = '\0';
+    return n;
+  }
+};
+
 struct RecordingDisplay final : CommentDisplay {
   std::string comment, mark;
+  int count = 0;
   void ShowComment(const char* text, const char* lengthMark) override {
-    comment = text;
-    mark = lengthMark;
+    comment = text, mark = lengthMark, ++count;
   }
 };
 
@@ -36,16 +44,14 @@ inline std::unique_ptr<Composer> StoredComposer() {
 }
 
 // Composes at clock second `second` with the knobs' top edges `y`.
-inline void ComposeAt(Composer& c, Seconds second, int style, int spelling, int role,
-                      const int (&y)[kSectionCount], const bool (&enabled)[kSectionCount] = {
-                                                         true, true, true}) {
+inline void ComposeAt(Composer& c, Seconds second, int style, int role, int spelling,
+                      const int (&y)[kSectionCount], const bool (&frozen)[kSectionCount] = {}) {
   ComposeSettings settings = {style, role, spelling, {}};
-  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {y[s], enabled[s]};
-  SetClock(TestClock);
+  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {y[s], !frozen[s]};
+  SetClock([] { return clockReading; });
   clockReading = second;
   c.Compose(settings);
   SetClock(nullptr);
 }
 
-}  // namespace testing_support
-}  // namespace kz
+}  // namespace kz::testing_support

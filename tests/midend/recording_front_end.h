@@ -17,18 +17,13 @@ struct RecordingFrontEnd : FrontEnd {
   bool clipboardHeld = false;  // by another program: a copy fails
   int pauses = 0, dialog = 0, exits = 0;
 
-  void ShowComment(const char* text, const char* lengthMark) override {
-    comment = text;
-    mark = lengthMark;
-  }
+  void ShowComment(const char* text, const char* lengthMark) override { comment = text, mark = lengthMark; }
   void SetSectionChecked(int section, bool on) override { checked[section] = on; }
   void Pause(int) override { ++pauses; }
   bool SectionChecked(int section) override { return checked[section]; }
   void GreyMenuItem(int id, bool isGreyed) override { greyed[id] = isGreyed; }
   // The comment box hands back at most 255 characters.
-  void CopyComment() override {
-    if (!clipboardHeld) clipboard = comment.substr(0, 255);
-  }
+  void CopyComment() override { clipboard = clipboardHeld ? clipboard : comment.substr(0, 255); }
   void Exit() override { ++exits; }
   void ShowDialog(int id) override { dialog = id; }
 };

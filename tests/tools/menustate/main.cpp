@@ -10,27 +10,20 @@
 #include "midend/command_table.h"
 #include "tests/midend/recording_front_end.h"
 
-namespace {
-
-const kz::StoredStrings strings;
-kz::NullSurface surface;
-kz::RecordingFrontEnd frontEnd;
-kz::KudomatZub app(strings, surface, frontEnd);
-
-}  // namespace
-
 int main(int argc, char** argv) {
   using namespace kz;
+  static const StoredStrings strings;
+  static NullSurface surface;
+  static RecordingFrontEnd frontEnd;
+  static KudomatZub app(strings, surface, frontEnd);
   app.Start();
   for (int i = 1; i < argc; ++i) {
-    const int id = std::atoi(argv[i]);
-    const int box = id - kSectionCheckboxes[0];
+    const int id = std::atoi(argv[i]), box = id - kSectionCheckboxes[0];
     if (0 <= box && box < kSectionCount) frontEnd.checked[box] = !frontEnd.checked[box];
     if (!frontEnd.greyed[id]) app.Command(id);
     const char* separator = "";
     for (const auto& [item, isGreyed] : frontEnd.greyed) {
-      if (isGreyed) std::printf("%s%d", separator, item);
-      if (isGreyed) separator = " ";
+      if (isGreyed) std::printf("%s%d", separator, item), separator = " ";
     }
     std::printf("\n");
   }
