@@ -53,15 +53,21 @@ const std::vector<int>& MenuIds() {
   return ids;
 }
 
-Model Model::AtStart(unsigned styleSecond, unsigned rowsSecond) {
-  Model m;
-  for (int id : MenuIds()) m.greyed[id] = false;
-  m.state = MidEnd().Save();
-  Load(m);
-  SetModelClock(styleSecond, rowsSecond);
-  MidEnd().Start();
-  Keep(m);
-  return m;
+std::vector<Model> Model::AtStart(unsigned t0, unsigned t1) {
+  std::vector<Model> models;
+  for (unsigned style = t0; style <= t1; ++style) {
+    for (unsigned rows = style; rows <= t1; ++rows) {
+      Model m;
+      for (int id : MenuIds()) m.greyed[id] = false;
+      m.state = MidEnd().Save();
+      Load(m);
+      SetModelClock(style, rows);
+      MidEnd().Start();
+      Keep(m);
+      models.push_back(m);
+    }
+  }
+  return models;
 }
 
 void Model::Message(unsigned second, UINT message, int a, int b) {

@@ -20,8 +20,9 @@ struct Model {
   bool clipboardHeld = false;  // by another program
 
   const kz::Panel& panel() const { return state.panel; }
-  // After a start-up that drew the style at `styleSecond`, the rows at `rowsSecond`.
-  static Model AtStart(unsigned styleSecond, unsigned rowsSecond);
+  // After a start-up between seconds t0 and t1: one for each second the style
+  // and then the rows may have been drawn in.
+  static std::vector<Model> AtStart(unsigned t0, unsigned t1);
   // A message to the main window in `second`: WM_COMMAND (a: the id; a
   // checkbox has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
   void Message(unsigned second, UINT message, int a, int b = 0);

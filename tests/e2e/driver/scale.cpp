@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../probe/scale_probe.h"
+#include "../probe/probe.h"
 #include "model.h"
 #include "panel/art_layout.h"
 
@@ -48,7 +48,7 @@ void CheckLayout(Program& program, int dpi, bool exact) {
            Format("control %d at (%ld, %ld), %ld x %ld", c.id, r.left, r.top, r.right - r.left, r.bottom - r.top));
     if (c.id >= IDC_BEGINNING_BOX) continue;  // a checkbox's box leaves no room for its letter
     GetClientRect(text.control, &inside);
-    program.Probe(KZPROBE_TEXT_NAME, &text, sizeof text);
+    program.Probe("KzTextHeight", &text, sizeof text);
     Expect(0 < text.height && text.height <= inside.bottom,
            Format("control %d: text %ld high in %ld", c.id, text.height, inside.bottom));
   }
@@ -86,7 +86,7 @@ Model Showing(Program& program, const std::vector<Model>& models, int k, const s
 void ChangeDpi(Program& program, int dpi) {
   kzprobe::DpiChange change = {program.window(), dpi, {}};
   GetWindowRect(program.window(), &change.suggested);
-  program.Probe(KZPROBE_DPI_NAME, &change, sizeof change);
+  program.Probe("KzChangeDpi", &change, sizeof change);
   program.Send(program.window(), WM_NULL);
 }
 
@@ -101,13 +101,9 @@ void Scale() {
 
   const unsigned t0 = ClockSeconds();
   Program program;
-  const unsigned t1 = ClockSeconds();
+  const std::vector<Model> models = Model::AtStart(t0, ClockSeconds());
   HWND w = program.window();
   CheckLayout(program, dpi, true);
-  std::vector<Model> models;
-  for (unsigned a = t0; a <= t1; ++a) {
-    for (unsigned b = a; b <= t1; ++b) models.push_back(Model::AtStart(a, b));
-  }
   Model m = Showing(program, models, k, "after start-up");
 
   // A real drag of the middle knob from the caption, pressed and let go at the
