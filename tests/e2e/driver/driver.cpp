@@ -39,7 +39,8 @@ unsigned ClockSeconds() { return static_cast<unsigned>(std::time(nullptr)); }
 
 Program::Program() {
   std::string line = "\"" + options().exe + "\"";
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
     Fatal("cannot start " + line);
   }
@@ -122,7 +123,8 @@ BYTE* Program::ProbeExport(const char* name) {
       Fatal("cannot load the probe " + path + " into the program");
     }
     HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, info_.dwProcessId);
-    MODULEENTRY32 module = {sizeof module};
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof module;
     for (BOOL more = Module32First(modules, &module); more; more = Module32Next(modules, &module)) {
       if (_stricmp(module.szModule, "kzprobe.dll") == 0) remoteProbe_ = module.modBaseAddr;
     }
@@ -147,7 +149,7 @@ DWORD Program::Probe(const char* name, void* block, size_t size) {
 }
 
 std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
-  kzprobe::MenuQuery query = {window_, static_cast<LONG>(ids.size())};
+  kzprobe::MenuQuery query = {window_, static_cast<LONG>(ids.size()), {}, {}};
   for (size_t i = 0; i < ids.size(); ++i) query.ids[i] = static_cast<UINT>(ids[i]);
   if (Probe("KzReadMenuStates", &query, sizeof query) != ids.size()) Fatal("the menu probe failed");
   std::map<int, bool> greyed;
@@ -174,7 +176,8 @@ kz::Raster Program::Picture() {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
   SelectObject(memory, old);
-  BITMAPINFO info = {{sizeof info.bmiHeader, w, -h, 1, 32}};  // top-down
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
   std::vector<BYTE> bits(4 * w * h);
   GetDIBits(memory, bitmap, 0, h, bits.data(), &info, DIB_RGB_COLORS);
   kz::Raster picture(w, h);
