@@ -1,4 +1,4 @@
-// The model: one mid end, fed each candidate state in turn.
+// The model: one mid end, fed each candidate's state in turn.
 #include "model.h"
 
 #include "compose/random.h"
@@ -13,10 +13,9 @@ namespace {
 // The seconds the next clock readings give; the last one stays.
 unsigned clockSeconds[2] = {};
 int clockReads = 0;
-kz::Seconds ModelClock() { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; }
 void SetModelClock(unsigned first, unsigned then) {
   clockSeconds[0] = first, clockSeconds[1] = then, clockReads = 0;
-  kz::SetClock(ModelClock);
+  kz::SetClock([]() -> kz::Seconds { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; });
 }
 
 kz::RecordingFrontEnd frontEnd;
@@ -33,8 +32,7 @@ void Load(const Model& m) {
   MidEnd().Restore(m.state);
   frontEnd.greyed = m.greyed;
   for (int s = 0; s < kz::kSectionCount; ++s) frontEnd.checked[s] = m.panel().sliders[s].enabled;
-  frontEnd.comment = m.box, frontEnd.mark = m.mark, frontEnd.clipboard = m.clipboard;
-  frontEnd.clipboardHeld = m.clipboardHeld;
+  frontEnd.comment = m.box, frontEnd.mark = m.mark, frontEnd.clipboard = m.clipboard, frontEnd.clipboardHeld = m.clipboardHeld;
 }
 void Keep(Model& m) {
   m.state = MidEnd().Save();
@@ -90,8 +88,7 @@ kz::Raster Model::Painting() const {
   kz::BitmapFolder bitmaps(options().art);
   kz::RasterSurface painting(raster, &bitmaps);
   kz::Panel painter = panel();
-  painter.dc = &painting;
-  painter.PaintPanel(kz::kWholePanel);
+  painter.dc = &painting, painter.PaintPanel(kz::kWholePanel);
   return raster;
 }
 

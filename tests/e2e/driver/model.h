@@ -1,7 +1,5 @@
-// What the program must show after each input, worked out by the real mid end
-// it is built on, driven as the window drives it, with a recording front end in
-// place of the window. The core itself is pinned down by the native tests:
-// against this model the program shows its wiring.
+// What the program must show after each input: the real mid end driven as the
+// window drives it, a recording front end in the window's place.
 #pragma once
 
 #include <map>
@@ -23,8 +21,8 @@ struct Model {
   // After a start-up between seconds t0 and t1: one for each second the style
   // and then the rows may have been drawn in.
   static std::vector<Model> AtStart(unsigned t0, unsigned t1);
-  // A message to the main window in `second`: WM_COMMAND (a: the id; a
-  // checkbox has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
+  // A message to the main window in `second`: WM_COMMAND (a: the id; a checkbox
+  // has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
   void Message(unsigned second, UINT message, int a, int b = 0);
   kz::Raster Painting() const;  // the native raster's fresh painting of the client area
 };

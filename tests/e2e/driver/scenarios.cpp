@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <random>
 #include <thread>
 
@@ -121,11 +120,13 @@ struct Seen {
   std::string line;
   kz::Raster picture;
 };
+std::string Clipboard() {
+  std::string text;
+  return ReadClipboard(&text) ? text : "(no text)";
+}
 Seen Look(Program& p, bool repaint) {
-  std::string clipboard = "(no text)";
-  ReadClipboard(&clipboard);
   return {Line(p.Greyed(MenuIds()), p.Checked(400) + 2 * p.Checked(401) + 4 * p.Checked(402), p.Text(101),
-               p.Text(100), clipboard),
+               p.Text(100), Clipboard()),
           repaint ? p.Repainted() : p.Picture()};
 }
 
@@ -155,100 +156,79 @@ std::string Key(const Model& m) {
 
 using Change = std::function<void(Model&, unsigned second)>;
 
-class Walk {
- public:
+// The program and the models it may agree with, one for each second it may
+// have read the clock in.
+struct Walk {
+  std::string clipboard = Clipboard();
+  unsigned t0 = ClockSeconds();
+  Program program;
+  std::vector<Model> candidates = Model::AtStart(t0, ClockSeconds());
+  std::string path;
+
   Walk() {
-    std::string clipboard = "(no text)";
-    ReadClipboard(&clipboard);
-    const unsigned t0 = ClockSeconds();
-    program_.reset(new Program());
-    candidates_ = Model::AtStart(t0, ClockSeconds());
-    for (Model& m : candidates_) m.clipboard = clipboard;
+    for (Model& m : candidates) m.clipboard = clipboard;
     Settle("start-up", t0);
   }
-
-  Program& program() { return *program_; }
-  const Model& model() const { return candidates_[0]; }
-
-  // Runs a step; checks the program against the model for each second it may have seen.
   void Step(const std::string& what, const std::function<void()>& act, const Change& change) {
-    std::vector<Model> before;
-    before.swap(candidates_);
     const unsigned t0 = ClockSeconds();
     act();
-    program().Send(program().window(), WM_NULL);  // everything sent so far handled
+    program.Send(program.window(), WM_NULL);  // everything sent so far handled
     const unsigned t1 = ClockSeconds();
-    for (const Model& m : before) {
-      for (unsigned s = t0; s <= t1; ++s) {
-        candidates_.push_back(m);
-        change(candidates_.back(), s);
-      }
+    std::vector<Model> next;
+    for (const Model& m : candidates) {
+      for (unsigned s = t0; s <= t1; ++s) next.push_back(m), change(next.back(), s);
     }
+    candidates.swap(next);
     Settle(what, t0);
   }
   void Message(const std::string& what, UINT message, int a, int b = 0) {
-    Step(what,
-         [&] {
-           if (message == WM_COMMAND) program().Command(a);
-           else program().Send(program().window(), message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(a, b));
-         },
-         [=](Model& m, unsigned s) { m.Message(s, message, a, b); });
+    Step(what, [&] {
+      if (message == WM_COMMAND) program.Command(a);
+      else program.Send(program.window(), message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(a, b));
+    }, [=](Model& m, unsigned s) { m.Message(s, message, a, b); });
   }
-
- private:
-  // Keeps the candidates the program agrees with (a section left out of the comment
-  // may hide which second it was composed in); ends the walk when there are none.
+  // Keeps the candidates the program agrees with, first as the window was left,
+  // then after a full repaint; real input and the picture may lag a little.
   void Settle(const std::string& what, unsigned t0) {
     std::string differences;
-    // Real input arrives in its own time; a picture read just after drawing may be
-    // stale. The window as left must agree first, then after a full repaint.
-    bool repaint = false;
-    for (int attempt = 0; attempt < 20;) {
-      const Seen seen = Look(program(), repaint);
+    for (int attempt = 0, repaint = 0; attempt < 20;) {
+      const Seen seen = Look(program, repaint);
       std::map<std::string, Model> agreeing;  // seconds that made no difference leave copies
-      for (const Model& m : candidates_) {
+      for (const Model& m : candidates) {
         differences = Differences(m, seen);
         if (differences.empty()) agreeing.emplace(Key(m), m);
       }
       if (agreeing.empty()) {
         ++attempt, Sleep(100);
-      } else if (!repaint) {
-        repaint = true;
-      } else {
-        candidates_.clear();
-        for (const auto& [key, m] : agreeing) candidates_.push_back(m);
-        path_ += "\n      " + what;
+      } else if (repaint++) {
+        candidates.clear();
+        for (const auto& [key, m] : agreeing) candidates.push_back(m);
+        path += "\n      " + what;
         return;
       }
     }
-    std::printf("    the walk so far:%s\n", path_.c_str());
+    std::printf("    the walk so far:%s\n", path.c_str());
     Fatal(what + Format(" (second %u):", t0) + differences);
   }
-
-  std::unique_ptr<Program> program_;
-  std::vector<Model> candidates_;
-  std::string path_;
 };
 
 // A short run of the second Windows build: start-up, one comment, File > Exit.
 void Smoke() {
   Walk walk;
   walk.Message("Zub", WM_COMMAND, IDC_GENERATE);
-  walk.program().Post(walk.program().window(), WM_COMMAND, IDM_EXIT);
+  walk.program.Post(walk.program.window(), WM_COMMAND, IDM_EXIT);
   DWORD code = 12345;
-  Expect(walk.program().WaitExit(8000, &code) && code == 0, Format("File > Exit: exit code %lu", code));
+  Expect(walk.program.WaitExit(8000, &code) && code == 0, Format("File > Exit: exit code %lu", code));
 }
 
 void Monkey() {
-  const unsigned seed = options().seed;
-  std::printf("    seed %u, %d steps (--seed, --steps)\n", seed, options().steps);
-  std::mt19937 dice(seed);
+  std::printf("    seed %u, %d steps (--seed, --steps)\n", options().seed, options().steps);
+  std::mt19937 dice(options().seed);
   auto below = [&dice](int n) { return static_cast<int>(dice() % static_cast<unsigned>(n)); };
   Walk walk;
-  Program& program = walk.program();
+  Program& program = walk.program;
   HWND w = program.window();
   std::vector<int> commands;
-  int dialogs = 0;
   for (int id : MenuIds()) {
     if (id != IDM_EXIT && id != IDM_HELP && id != IDM_ABOUT) commands.push_back(id);
   }
@@ -263,14 +243,13 @@ void Monkey() {
               [id](Model& m, unsigned s) { m.Message(s, WM_COMMAND, id); });
   };
   // Help or About: modal, closed by OK, Esc or the close command in turn.
+  int dialogs = 0;
   auto dialog = [&](int id) {
     const int way = dialogs++ % 3;
     walk.Step(Format("dialog %d, closed the %d. way", id, way), [&] {
       program.Post(w, WM_COMMAND, static_cast<WPARAM>(id));
       HWND shown = nullptr;
-      for (int i = 0; i < 300 && !shown; ++i, Sleep(10)) {
-        shown = FindWindowA("#32770", id == IDM_HELP ? "Help" : "About");
-      }
+      for (int i = 0; i < 300 && !(shown = FindWindowA("#32770", id == IDM_HELP ? "Help" : "About")); ++i) Sleep(10);
       if (!shown || IsWindowEnabled(w)) Fatal("no modal dialog opened");
       if (way == 0) program.Post(GetDlgItem(shown, IDOK), BM_CLICK);
       if (way == 1) BringToFront(shown), Keys({VK_ESCAPE});
@@ -332,7 +311,7 @@ void Monkey() {
     } else if (pick < 77) {
       const int section = below(3), row = 47 + below(72);
       const int x = 108 + 100 * section + 100 * (section == 2);
-      const int y = walk.model().panel().sliders[section].y + 4;
+      const int y = walk.candidates[0].panel().sliders[section].y + 4;
       walk.Step(Format("a real drag of knob %d from row %d to row %d", section, y, row), [&] {
         BringToFront(w), MouseTo(w, x, y), MouseButton(true), MouseTo(w, x, row), MouseButton(false);
         MouseTo(w, 300, -10);  // parked on the caption, out of the walk's way
@@ -350,9 +329,7 @@ void Monkey() {
         program.Command(IDC_GENERATE);
         CloseClipboard();
       }, [](Model& m, unsigned s) {
-        m.clipboardHeld = true;
-        m.Message(s, WM_COMMAND, IDC_GENERATE);
-        m.clipboardHeld = false;
+        m.clipboardHeld = true, m.Message(s, WM_COMMAND, IDC_GENERATE), m.clipboardHeld = false;
       });
     } else if (pick < 93) {
       ctrlR();
@@ -382,15 +359,11 @@ int main(int argc, char** argv) {
       {"startup", Startup}, {"monkey", Monkey}, {"smoke", Smoke}, {"scale", Scale}, {"faults", Faults}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
-    std::string value = argv[i + 1];
-    if (value[0] == '/') value = "Z:" + value;  // a path of the host system
-    const std::string name = argv[i];
-    if (name == "--exe") o.exe = value;
-    if (name == "--probe") o.probe = value;
-    if (name == "--art") o.art = value;
+    const std::string name = argv[i], value = (argv[i + 1][0] == '/' ? "Z:" : "") + std::string(argv[i + 1]);
+    std::string* path = name == "--exe" ? &o.exe : name == "--probe" ? &o.probe : name == "--art" ? &o.art : nullptr;
+    if (path) *path = value;
     if (name == "--seed") o.seed = static_cast<unsigned>(std::stoul(value));
-    if (name == "--steps") o.steps = std::stoi(value);
-    if (name == "--dpi") o.dpi = std::stoi(value);
+    if (name == "--steps" || name == "--dpi") (name == "--steps" ? o.steps : o.dpi) = std::stoi(value);
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
@@ -401,8 +374,7 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   try {
     scenario->second();
-  } catch (const std::exception&) {
-    // reported where it was thrown
+  } catch (const std::exception&) {  // reported where it was thrown
   }
   std::printf("== %s: %s\n", argv[1], FailureCount() ? "FAILED" : "passed");
   return FailureCount() ? 1 : 0;

@@ -10,9 +10,8 @@ using namespace kzprobe;
 
 extern "C" __declspec(dllexport) DWORD WINAPI KzReadMenuStates(MenuQuery* query) {
   HMENU menu = GetMenu(query->window);
-  if (!menu || query->count < 0 || query->count > kMaxItems) return 0xFFFFFFFFu;
-  for (LONG i = 0; i < query->count; ++i) query->states[i] = GetMenuState(menu, query->ids[i], MF_BYCOMMAND);
-  return static_cast<DWORD>(query->count);
+  for (LONG i = 0; menu && i < query->count; ++i) query->states[i] = GetMenuState(menu, query->ids[i], MF_BYCOMMAND);
+  return menu ? static_cast<DWORD>(query->count) : 0xFFFFFFFFu;
 }
 
 extern "C" __declspec(dllexport) DWORD WINAPI KzTextHeight(TextQuery* query) {
@@ -39,7 +38,7 @@ FaultState KzFaultState = {-1, 0, 0, {}, 0, 0};
 namespace {
 
 FaultState& state = KzFaultState;
-void* originals[kHookCount];
+void* originals[kHookCount];  // the system's functions
 
 template <int I, typename F>
 struct Thunk;
@@ -52,13 +51,12 @@ struct Thunk<I, R(WINAPI*)(A...)> {
       SetLastError(ERROR_NOT_ENOUGH_MEMORY);
       return R{};
     }
-    const char* how = kHooks[I].how;
+    const char *how = kHooks[I].how, *ends = std::strpbrk(how, "01");
     const ULONG_PTR args[] = {ULONG_PTR(a)..., 0, 0};
     const R result = reinterpret_cast<R(WINAPI*)(A...)>(originals[I])(a...);
-    const bool done = (ULONG_PTR(result) != 0) != (std::strchr(how, 'z') != nullptr);
-    const char* ends = std::strpbrk(how, "01");
-    if (done && std::strchr(how, 'm')) ++state.live;
-    if (done && ends && args[*ends - '0']) --state.live;
+    if ((ULONG_PTR(result) != 0) != (std::strchr(how, 'z') != nullptr)) {  // it did what it does
+      state.live += (std::strchr(how, 'm') ? 1 : 0) - (ends && args[*ends - '0'] ? 1 : 0);
+    }
     return result;
   }
 };
@@ -102,7 +100,6 @@ DWORD PutHooksIn() {
 
 }  // namespace
 
-// Puts the hooks in, once.
 extern "C" __declspec(dllexport) DWORD WINAPI KzFaults(void*) {
   static const DWORD hooked = PutHooksIn();
   return hooked;
