@@ -20,19 +20,12 @@ with tempfile.TemporaryDirectory() as folder:  # windres writes a .res to a file
     res = open(out, "rb").read()
 
 
-def ident(at):  # a .res type or name: 0xFFFF and a number, or a UTF-16 string
-    if res[at:at + 2] == b"\xff\xff":
-        return struct.unpack_from("<H", res, at + 2)[0], at + 4
-    end = at + res[at:].decode("utf-16-le", "replace").index("\0") * 2
-    return res[at:end].decode("utf-16-le"), end + 2
-
-
 manifests, at = [], 0
-while at + 8 <= len(res):
-    size, header = struct.unpack_from("<II", res, at)
-    kind, after = ident(at + 8)
-    if kind == 24:
-        manifests.append((ident(after)[0], res[at + header:at + header + size]))
+while at + 8 <= len(res):  # entries: data size, header size, type, name (0xFFFF and a number, or text)
+    size, header, *kind = struct.unpack_from("<IIHH", res, at)
+    if kind == [0xFFFF, 24]:
+        name = struct.unpack_from("<HH", res, at + 12)
+        manifests.append((name[1] if name[0] == 0xFFFF else "text", res[at + header:at + header + size]))
     at += (header + size + 3) & ~3
 assert [name for name, _ in manifests] == [1], f"{exe}: manifests {[n for n, _ in manifests]}"
 

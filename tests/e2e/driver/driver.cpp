@@ -91,9 +91,7 @@ std::string Program::Text(HWND target) {
 }
 
 bool Program::WaitExit(DWORD ms, DWORD* code) {
-  if (WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return false;
-  GetExitCodeProcess(info_.hProcess, code);
-  return true;
+  return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0 && GetExitCodeProcess(info_.hProcess, code);
 }
 
 // Runs `entry` on a new thread of the program; false when it does not end.
@@ -162,8 +160,7 @@ std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
 
 kz::Raster Program::Repainted() {
   InvalidateRect(window_, nullptr, TRUE);
-  Send(window_, WM_PAINT);
-  Send(window_, WM_NULL);
+  Send(window_, WM_PAINT), Send(window_, WM_NULL);
   return Picture();
 }
 
@@ -187,9 +184,10 @@ kz::Raster Program::Picture() {
 }
 
 bool ReadClipboard(std::string* text) {
-  bool open = false;
-  for (int i = 0; i < 50 && !(open = OpenClipboard(nullptr)); ++i) Sleep(10);
-  if (!open) return false;
+  for (int i = 0; !OpenClipboard(nullptr); ++i) {
+    if (i == 50) return false;
+    Sleep(10);
+  }
   HANDLE data = GetClipboardData(CF_TEXT);
   const char* p = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
   if (p) *text = p, GlobalUnlock(data);
@@ -229,8 +227,7 @@ void Keys(const std::vector<WORD>& keys) {
 }
 
 HWND FocusOf(DWORD threadId) {
-  GUITHREADINFO info = {};
-  info.cbSize = sizeof info;
+  GUITHREADINFO info = {sizeof info, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {}};
   return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 

@@ -24,7 +24,6 @@ void Painted(Program& p) {
 }
 void Repaint(Program& p) { InvalidateRect(p.window(), nullptr, TRUE), Painted(p); }
 // What the loop's failures fall in.
-
 void (*const kPass[])(Program&) = {[](Program& p) { p.Command(IDC_COPY); }, Repaint,
                                    [](Program& p) { p.Command(IDM_CLASSIC); },
                                    [](Program& p) { p.Command(IDC_GENERATE); }};

@@ -1,6 +1,5 @@
-// What the test driver and the probe DLL share. The driver writes a request
-// block into the program, runs an entry on a thread of the program on it and
-// reads it back; the fault probe's state it reads and writes in place.
+// What the test driver and the probe DLL share: the request blocks it runs the
+// probe's entries on, in the program, and the fault probe's table and state.
 #pragma once
 
 #include <windows.h>
@@ -8,20 +7,12 @@
 namespace kzprobe {
 
 constexpr int kMaxItems = 64;
-struct MenuQuery {  // KzReadMenuStates: GetMenuState of each id (0xFFFFFFFF: no such item)
-  HWND window;
-  LONG count;
-  UINT ids[kMaxItems], states[kMaxItems];
-};
-struct TextQuery {  // KzTextHeight: tmHeight of the control's font, -1 when unread
-  HWND control;
-  LONG height;
-};
-struct DpiChange {  // KzChangeDpi: WM_DPICHANGED with the window's suggested rectangle
-  HWND window;
-  LONG dpi;
-  RECT suggested;
-};
+// KzReadMenuStates: GetMenuState of each id (0xFFFFFFFF: no such item)
+struct MenuQuery { HWND window; LONG count; UINT ids[kMaxItems], states[kMaxItems]; };
+// KzTextHeight: tmHeight of the control's font, -1 when unread
+struct TextQuery { HWND control; LONG height; };
+// KzChangeDpi: WM_DPICHANGED with the window's suggested rectangle
+struct DpiChange { HWND window; LONG dpi; RECT suggested; };
 
 // The calls KzFaults hooks, and what each does to the handles the program
 // holds: m its result is a new handle; 0 or 1 that argument's handle ends
@@ -34,9 +25,7 @@ struct DpiChange {  // KzChangeDpi: WM_DPICHANGED with the window's suggested re
   X(CreateCompatibleBitmap, "m") X(CreateDIBSection, "m") X(CreateSolidBrush, "m")    \
   X(DeleteDC, "0k") X(DeleteObject, "0k") X(SelectObject, "") X(BitBlt, "") X(StretchBlt, "")
 
-struct Hook {
-  const char *name, *how;
-};
+struct Hook { const char *name, *how; };
 constexpr Hook kHooks[] = {
 #define KZ_HOOK_ROW(name, how) {#name, how},
     KZ_HOOKS(KZ_HOOK_ROW)
