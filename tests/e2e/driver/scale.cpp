@@ -77,12 +77,7 @@ Model Showing(Program& program, const std::vector<Model>& models, int k, const s
 }  // namespace
 
 void Scale() {
-  const int dpi = options().dpi, k = std::max(1, (dpi + 48) / 96);
-  HDC screen = GetDC(nullptr);
-  const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  if (screenDpi != dpi) Fatal(Format("the screen has %d DPI, not %d: the prefix was not set up", screenDpi, dpi));
-
+  const int dpi = options().dpi, k = std::max(1, (dpi + 48) / 96);  // the prefix's (dpi.sh)
   const unsigned t0 = ClockSeconds();
   Program program;
   const std::vector<Model> models = Model::AtStart(t0, ClockSeconds());

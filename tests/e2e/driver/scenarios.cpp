@@ -87,7 +87,8 @@ void Startup() {
     for (int attempt = 0; way == 2 && attempt < 2 && !closing.WaitExit(attempt * 4000, &code); ++attempt) {
       BringToFront(w), Keys({VK_MENU, VK_F4});
     }
-    Expect(closing.WaitExit(8000, &code) && code == 0, Format("closing way %d: exit code %lu", way, code));
+    const bool exited = closing.WaitExit(8000, &code);
+    Expect(exited && code == 0, Format("closing way %d: exit code %lu", way, code));
   }
 }
 
@@ -343,8 +344,7 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   try {
     scenario->second();
-  } catch (const std::exception&) {  // reported where it was thrown
-  }
+  } catch (const std::exception&) {}  // reported where it was thrown
   std::printf("== %s: %s\n", argv[1], FailureCount() ? "FAILED" : "passed");
   return FailureCount() ? 1 : 0;
 }
