@@ -1,5 +1,5 @@
 // The end-to-end driver's tools: start the program, read its texts, pixels and
-// menu, click and press keys; checks that count failures.
+// menu, click and press keys; checks that count failures; and the model.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "midend/kudomat_zub.h"
 #include "panel/raster.h"
+#include "resources/resource_ids.h"
 
 namespace kze {
 
@@ -69,5 +71,24 @@ void MouseButton(bool down, DWORD flags = 0);  // flags: other than the left but
 void Keys(const std::vector<WORD>& keys);      // pressed in order, released in reverse
 bool BringToFront(HWND window);
 HWND FocusOf(DWORD threadId);
+
+// What the program must show after each input: the real mid end driven as the
+// window drives it, a recording front end in the window's place (model.cpp).
+struct Model {
+  kz::KudomatZub::State state;  // the panel and the section texts
+  std::map<int, bool> greyed;   // menu items by command id
+  std::string box = "Revavav Evovod", mark = "00", clipboard;
+  bool clipboardHeld = false;  // by another program
+
+  const kz::Panel& panel() const { return state.panel; }
+  // After a start-up between seconds t0 and t1: one for each second the style
+  // and then the rows may have been drawn in.
+  static std::vector<Model> AtStart(unsigned t0, unsigned t1);
+  // A message to the main window in `second`: WM_COMMAND (a: the id; a checkbox
+  // has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
+  void Message(unsigned second, UINT message, int a, int b = 0);
+  kz::Raster Painting() const;  // the native raster's fresh painting of the client area
+};
+const std::vector<int>& MenuIds();  // every command id of the menu
 
 }  // namespace kze

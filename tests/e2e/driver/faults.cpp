@@ -8,8 +8,6 @@
 
 #include "../probe/probe.h"
 #include "driver.h"
-#include "midend/command_table.h"
-#include "resources/resource_ids.h"
 
 namespace kze {
 namespace {
@@ -85,11 +83,9 @@ void Faults() {
   }
 
   // The soak: commands and checkbox clicks, mouse messages, repaints, a Zub now and then.
-  std::vector<int> ids;
-  for (int id = 0; id < 0x10000; ++id) {
-    const kz::CommandEntry* e = kz::FindCommand(id);
-    using A = kz::CommandAction;
-    if (e && e->action != A::Exit && e->action != A::Dialog && e->action != A::Generate) ids.push_back(id);
+  std::vector<int> ids = {IDC_COPY, IDC_BEGINNING_BOX, IDC_MIDDLE_BOX, IDC_END_BOX};
+  for (int id : MenuIds()) {
+    if (id != IDM_EXIT && id != IDM_HELP && id != IDM_ABOUT) ids.push_back(id);
   }
   std::mt19937 dice(options().seed);
   auto below = [&dice](int n) { return static_cast<int>(dice() % static_cast<unsigned>(n)); };

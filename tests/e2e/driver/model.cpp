@@ -1,5 +1,5 @@
 // The model: one mid end, fed each candidate's state in turn.
-#include "model.h"
+#include "driver.h"
 
 #include "compose/random.h"
 #include "compose/stored_strings.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "../probe/probe.h"
-#include "model.h"
+#include "driver.h"
 #include "panel/art_layout.h"
 
 namespace kze {

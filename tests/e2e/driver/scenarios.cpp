@@ -8,8 +8,7 @@
 #include <random>
 #include <thread>
 
-#include "model.h"
-#include "resources/resource_ids.h"
+#include "driver.h"
 #include "midend/command_table.h"
 #include "panel/slider_record.h"
 
@@ -92,17 +91,17 @@ void Startup() {
   }
 }
 
-// The menu's greying, the checkboxes (bits), the texts and the clipboard.
-std::string Line(const std::map<int, bool>& greyed, int boxes, const std::string& box, const std::string& mark,
-                 const std::string& clipboard) {
-  std::string line = "menu ";
-  for (const auto& [id, g] : greyed) line += g ? 'g' : 'e';
-  return line + Format(", boxes %d, box \"%s\", mark %s, clipboard \"%s\"", boxes, box.c_str(), mark.c_str(),
-                       clipboard.c_str());
-}
+// The menu's greying, the checkboxes, the texts and the clipboard.
 std::string Line(const Model& m) {
+  std::string line = "menu ";
+  for (const auto& [id, g] : m.greyed) line += g ? 'g' : 'e';
   const kz::SliderRecord* s = m.panel().sliders;
-  return Line(m.greyed, !!s[0].enabled + 2 * !!s[1].enabled + 4 * !!s[2].enabled, m.box, m.mark, m.clipboard);
+  return line + Format(", boxes %d%d%d, box \"%s\", mark %s, clipboard \"%s\"", !!s[0].enabled, !!s[1].enabled,
+                       !!s[2].enabled, m.box.c_str(), m.mark.c_str(), m.clipboard.c_str());
+}
+std::string Clipboard() {
+  std::string text;
+  return ReadClipboard(&text) ? text : "(no text)";
 }
 
 // What the walk sees after a step. A knob move draws only what changed, which
@@ -111,14 +110,11 @@ struct Seen {
   std::string line;
   kz::Raster picture;
 };
-std::string Clipboard() {
-  std::string text;
-  return ReadClipboard(&text) ? text : "(no text)";
-}
 Seen Look(Program& p, bool repaint) {
-  return {Line(p.Greyed(MenuIds()), p.Checked(400) + 2 * p.Checked(401) + 4 * p.Checked(402), p.Text(101),
-               p.Text(100), Clipboard()),
-          repaint ? p.Repainted() : p.Picture()};
+  Model m;
+  m.greyed = p.Greyed(MenuIds()), m.box = p.Text(IDC_COMMENT), m.mark = p.Text(IDC_LENGTH_MARK), m.clipboard = Clipboard();
+  for (int i = 0; i < kz::kSectionCount; ++i) m.state.panel.sliders[i].enabled = p.Checked(IDC_BEGINNING_BOX + i);
+  return {Line(m), repaint ? p.Repainted() : p.Picture()};
 }
 
 // What differs between the model and what was seen; "" when nothing.
