@@ -44,12 +44,6 @@ Program::Program() {
   if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
     Fatal("cannot start " + line);
   }
-  // In a job that ends the program when the driver ends, however it ends.
-  static HANDLE job = CreateJobObjectA(nullptr, nullptr);
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  AssignProcessToJobObject(job, info_.hProcess);
   for (int i = 0; i < 2000 && !window_; ++i) {
     HWND found = FindWindowA("KZR_01", nullptr);
     DWORD pid = 0;

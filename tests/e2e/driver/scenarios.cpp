@@ -141,8 +141,6 @@ std::string Key(const Model& m) {
   return key + Format("%d %d %d ", m.state.HeldKnob(), m.panel().spelling, m.panel().role) + Line(m);
 }
 
-using Change = std::function<void(Model&, unsigned second)>;
-
 // The program and the models it may agree with, one for each second it may
 // have read the clock in.
 struct Walk {
@@ -156,7 +154,8 @@ struct Walk {
     for (Model& m : candidates) m.clipboard = clipboard;
     Settle("start-up", t0);
   }
-  void Step(const std::string& what, const std::function<void()>& act, const Change& change) {
+  void Step(const std::string& what, const std::function<void()>& act,
+            const std::function<void(Model&, unsigned second)>& change) {
     const unsigned t0 = ClockSeconds();
     act();
     program.Send(program.window(), WM_NULL);  // everything sent so far handled
