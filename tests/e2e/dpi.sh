@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Runs one end-to-end group at a screen resolution: in a prefix of its own
-# beside the session's (made once), with LogPixels set before anything starts
-# in it, on an X server and a wine server of its own, both ended afterwards.
-# The screen is large enough for the window at 200%.
+# Runs one end-to-end group at a DPI, in a prefix of its own beside the
+# session's, on an X server (large enough for 200%) and wine server of its own.
 #   dpi.sh win32|win64 DPI kzdriver.exe ARGUMENTS...
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/wine-env.sh"

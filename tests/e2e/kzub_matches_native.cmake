@@ -1,5 +1,4 @@
-# kzub.exe under Wine prints the very lines of the native kzub, with the same
-# exit status (1 when it gives up):
+# kzub.exe under Wine prints the very lines and exit status of the native kzub:
 #   cmake -DNATIVE=kzub -DWINDOWS=kzub.exe -DWINE=wine -P kzub_matches_native.cmake
 set(cases
   "--seed 1 --count 50 --mark"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The release, signed and not: with a throwaway self-signed certificate made
-# here, `make dist` signs each program (osslsigncode finds and checks the
-# signature); without one it gives the very zip it gave before. No time-stamp
-# server can be counted on from a test, so this signing is not time-stamped.
+# With a throwaway self-signed certificate `make dist` signs each program (not
+# time-stamped: no server can be counted on); without one it gives the same zip.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 unset MAKEFLAGS MFLAGS MAKELEVEL

@@ -9,7 +9,7 @@
 #include <ctime>
 #include <stdexcept>
 
-#include "../probe/menu_probe.h"
+#include "../probe/probe.h"
 
 namespace kze {
 
@@ -18,20 +18,7 @@ Options& options() {
   return o;
 }
 
-namespace {
-int failures = 0;
-
-// Every program the driver starts is put in this job, which ends it when
-// the driver ends, however it ends.
-HANDLE DriverJob() {
-  static HANDLE job = CreateJobObjectA(nullptr, nullptr);
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  return job;
-}
-
-}  // namespace
+static int failures = 0;
 
 std::string Format(const char* format, ...) {
   char buffer[2048];
@@ -43,28 +30,20 @@ std::string Format(const char* format, ...) {
 }
 
 bool Expect(bool ok, const std::string& what) {
-  if (!ok) std::printf("    FAIL %s\n", what.c_str()), ++failures;
-  return ok;
+  return ok || (std::printf("    FAIL %s\n", what.c_str()), ++failures, false);
 }
 
-void Fatal(const std::string& what) {
-  Expect(false, what);
-  throw std::runtime_error(what);
-}
-
+void Fatal(const std::string& what) { throw std::runtime_error((Expect(false, what), what)); }
 int FailureCount() { return failures; }
-
 unsigned ClockSeconds() { return static_cast<unsigned>(std::time(nullptr)); }
 
 Program::Program() {
   std::string line = "\"" + options().exe + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info_)) {
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
     Fatal("cannot start " + line);
   }
-  AssignProcessToJobObject(DriverJob(), info_.hProcess);
   for (int i = 0; i < 2000 && !window_; ++i) {
     HWND found = FindWindowA("KZR_01", nullptr);
     DWORD pid = 0;
@@ -80,18 +59,16 @@ Program::Program() {
 }
 
 Program::~Program() {
-  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
+  TerminateProcess(info_.hProcess, 99);  // no matter if it has ended
   WaitForSingleObject(info_.hProcess, 5000);
-  CloseHandle(info_.hProcess);
-  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess), CloseHandle(info_.hThread);
   if (localProbe_) FreeLibrary(localProbe_);
 }
 
 LRESULT Program::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL, 10000, &result)) {
-    Fatal(Format("message 0x%04x (wParam %u) not answered: the program %s", message,
-                 static_cast<unsigned>(wParam),
+    Fatal(Format("message 0x%04x (wParam %u) not answered: the program %s", message, unsigned(wParam),
                  WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0 ? "ended" : "hangs"));
   }
   return static_cast<LRESULT>(result);
@@ -108,25 +85,21 @@ std::string Program::Text(HWND target) {
 }
 
 bool Program::WaitExit(DWORD ms, DWORD* code) {
-  if (WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return false;
-  GetExitCodeProcess(info_.hProcess, code);
-  return true;
+  return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0 && GetExitCodeProcess(info_.hProcess, code);
 }
 
 // Runs `entry` on a new thread of the program; false when it does not end.
 static bool RunRemote(HANDLE process, void* entry, void* argument, DWORD* result) {
-  HANDLE thread = CreateRemoteThread(process, nullptr, 0,
-                                     reinterpret_cast<LPTHREAD_START_ROUTINE>(entry), argument, 0, nullptr);
-  const bool ended = thread && WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0 &&
-                     GetExitCodeThread(thread, result);
+  HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(entry),
+                                     argument, 0, nullptr);
+  const bool ended = thread && WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0 && GetExitCodeThread(thread, result);
   if (thread) CloseHandle(thread);
   return ended;
 }
 
-// The probe is loaded into the program by a remote thread on LoadLibraryA
-// (kernel32 lies at the same address in every process); its base there is
-// looked up among the program's modules, which works for 32- and 64-bit
-// programs alike. One block in the program carries every request.
+// The probe is loaded by a remote thread on LoadLibraryA (kernel32 lies at the
+// same address in every process) and found among the program's modules, for
+// 32- and 64-bit programs alike. One block in the program carries every request.
 constexpr size_t kProbeBlockSize = 0x10000;
 
 BYTE* Program::ProbeExport(const char* name) {
@@ -134,14 +107,11 @@ BYTE* Program::ProbeExport(const char* name) {
     DWORD result = 0;
     const std::string path = options().probe;
     localProbe_ = LoadLibraryA(path.c_str());
-    void* remotePath = VirtualAllocEx(info_.hProcess, nullptr, path.size() + 1,
-                                      MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    remoteBlock_ = VirtualAllocEx(info_.hProcess, nullptr, kProbeBlockSize, MEM_COMMIT | MEM_RESERVE,
-                                  PAGE_READWRITE);
-    if (!localProbe_ || !remotePath || !remoteBlock_ ||
-        !WriteProcessMemory(info_.hProcess, remotePath, path.c_str(), path.size() + 1, nullptr) ||
+    remoteBlock_ = VirtualAllocEx(info_.hProcess, nullptr, kProbeBlockSize, MEM_COMMIT, PAGE_READWRITE);
+    if (!localProbe_ || !remoteBlock_ ||
+        !WriteProcessMemory(info_.hProcess, remoteBlock_, path.c_str(), path.size() + 1, nullptr) ||
         !RunRemote(info_.hProcess, reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
-                   remotePath, &result)) {
+                   remoteBlock_, &result)) {
       Fatal("cannot load the probe " + path + " into the program");
     }
     HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, info_.dwProcessId);
@@ -171,11 +141,9 @@ DWORD Program::Probe(const char* name, void* block, size_t size) {
 }
 
 std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
-  kzprobe::MenuQuery query = {};
-  query.window = window_;
-  query.count = static_cast<LONG>(ids.size());
+  kzprobe::MenuQuery query = {window_, static_cast<LONG>(ids.size()), {}, {}};
   for (size_t i = 0; i < ids.size(); ++i) query.ids[i] = static_cast<UINT>(ids[i]);
-  if (Probe(KZPROBE_ENTRY_NAME, &query, sizeof query) != ids.size()) Fatal("the menu probe failed");
+  if (Probe("KzReadMenuStates", &query, sizeof query) != ids.size()) Fatal("the menu probe failed");
   std::map<int, bool> greyed;
   for (size_t i = 0; i < ids.size(); ++i) {
     if (query.states[i] == 0xFFFFFFFFu) Fatal(Format("the menu has no item %d", ids[i]));
@@ -186,43 +154,34 @@ std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
 
 kz::Raster Program::Repainted() {
   InvalidateRect(window_, nullptr, TRUE);
-  Send(window_, WM_PAINT);
-  Send(window_, WM_NULL);
+  Send(window_, WM_PAINT), Send(window_, WM_NULL);
   return Picture();
 }
 
 kz::Raster Program::Picture() {
   RECT client;
   GetClientRect(window_, &client);
-  kz::Raster picture(client.right, client.bottom);
-  HDC screen = GetDC(window_);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = client.right;
-  info.bmiHeader.biHeight = -client.bottom;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const int w = client.right, h = client.bottom;
+  HDC screen = GetDC(window_), memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  for (int i = 0; i < client.right * client.bottom; ++i) {
-    const BYTE* p = static_cast<const BYTE*>(bits) + 4 * i;
-    picture.Set(i % client.right, i / client.right, RGB(p[2], p[1], p[0]));
-  }
+  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
   SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window_, screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
+  std::vector<BYTE> bits(4 * w * h);
+  GetDIBits(memory, bitmap, 0, h, bits.data(), &info, DIB_RGB_COLORS);
+  kz::Raster picture(w, h);
+  for (int i = 0; i < w * h; ++i) picture.Set(i % w, i / w, RGB(bits[4 * i + 2], bits[4 * i + 1], bits[4 * i]));
+  DeleteObject(bitmap), DeleteDC(memory), ReleaseDC(window_, screen);
   return picture;
 }
 
 bool ReadClipboard(std::string* text) {
-  bool open = false;
-  for (int i = 0; i < 50 && !(open = OpenClipboard(nullptr)); ++i) Sleep(10);
-  if (!open) return false;
+  for (int i = 0; !OpenClipboard(nullptr); ++i) {
+    if (i == 50) return false;
+    Sleep(10);
+  }
   HANDLE data = GetClipboardData(CF_TEXT);
   const char* p = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
   if (p) *text = p, GlobalUnlock(data);
@@ -262,8 +221,7 @@ void Keys(const std::vector<WORD>& keys) {
 }
 
 HWND FocusOf(DWORD threadId) {
-  GUITHREADINFO info = {};
-  info.cbSize = sizeof info;
+  GUITHREADINFO info = {sizeof info, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {}};
   return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 

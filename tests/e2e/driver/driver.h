@@ -1,5 +1,5 @@
-// The end-to-end driver's tools: start the program, read a text, the pixels, the
-// menu, click and press keys; checks that count failures. No hook in the program.
+// The end-to-end driver's tools: start the program, read its texts, pixels and
+// menu, click and press keys; checks that count failures; and the model.
 #pragma once
 
 #include <windows.h>
@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "midend/kudomat_zub.h"
 #include "panel/raster.h"
+#include "resources/resource_ids.h"
 
 namespace kze {
 
 struct Options {
   std::string exe, probe, art;  // the program, kzprobe.dll, the bitmap files
-  unsigned seed = 1;            // of the random walk
-  int steps = 200;
-  int dpi = 96;                 // the screen's, as the prefix was set up for the scale group
+  unsigned seed = 1;
+  int steps = 200, dpi = 96;
 };
 Options& options();
 
@@ -28,16 +29,16 @@ unsigned ClockSeconds();  // as the program reads the clock
 
 class Program {
  public:
-  // Starts the program and waits until its message loop runs.
-  Program();
+  Program();  // started, its message loop running
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
   HWND window() const { return window_; }
   DWORD threadId() const { return info_.dwThreadId; }
+  HANDLE process() const { return info_.hProcess; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  // Handled before this returns; the scenario ends if the program does not answer.
+  // Handled before it returns; the scenario ends if the program does not answer.
   LRESULT Send(HWND target, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   void Post(HWND target, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   std::string Text(HWND target);
@@ -45,18 +46,13 @@ class Program {
   bool Checked(int id) { return Send(Control(id), BM_GETCHECK) == BST_CHECKED; }
   void Command(int id) { Send(window_, WM_COMMAND, static_cast<WPARAM>(id & 0xFFFF)); }
   void Click(int id) { Send(Control(id), BM_CLICK); }
-  // Item greyed, by command id, read inside the program by the probe.
-  std::map<int, bool> Greyed(const std::vector<int>& ids);
-  // Runs the probe's entry `name` on a thread of the program on a copy of
-  // `block`, copies the block back and gives the entry's result.
+  std::map<int, bool> Greyed(const std::vector<int>& ids);  // menu items by command id
+  // The probe's entry `name` run on a thread of the program on a copy of
+  // `block`, which is copied back; the entry's result.
   DWORD Probe(const char* name, void* block, size_t size);
-  // Where the probe's export `name` lies in the program. Either loads the
-  // probe into the program the first time.
-  BYTE* ProbeExport(const char* name);
-  HANDLE process() const { return info_.hProcess; }
-  // The client area as the program left it, and after a full repaint.
-  kz::Raster Picture();
-  kz::Raster Repainted();
+  BYTE* ProbeExport(const char* name);  // in the program, the probe loaded first
+  kz::Raster Picture();    // the client area as the program left it
+  kz::Raster Repainted();  // and after a full repaint
   bool WaitExit(DWORD ms, DWORD* code);
 
  private:
@@ -67,14 +63,32 @@ class Program {
   void* remoteBlock_ = nullptr;
 };
 
-// The clipboard's text; false when it holds none or cannot be opened.
-bool ReadClipboard(std::string* text);
+bool ReadClipboard(std::string* text);  // false when it holds no text or will not open
 
 // Real input, through the system's input queue.
-void MouseTo(HWND window, int x, int y);  // client coordinates
+void MouseTo(HWND window, int x, int y);       // client coordinates
 void MouseButton(bool down, DWORD flags = 0);  // flags: other than the left button
-void Keys(const std::vector<WORD>& keys);  // pressed in order, released in reverse
+void Keys(const std::vector<WORD>& keys);      // pressed in order, released in reverse
 bool BringToFront(HWND window);
 HWND FocusOf(DWORD threadId);
+
+// What the program must show after each input: the real mid end driven as the
+// window drives it, a recording front end in the window's place (model.cpp).
+struct Model {
+  kz::KudomatZub::State state;  // the panel and the section texts
+  std::map<int, bool> greyed;   // menu items by command id
+  std::string box = "Revavav Evovod", mark = "00", clipboard;
+  bool clipboardHeld = false;  // by another program
+
+  const kz::Panel& panel() const { return state.panel; }
+  // After a start-up between seconds t0 and t1: one for each second the style
+  // and then the rows may have been drawn in.
+  static std::vector<Model> AtStart(unsigned t0, unsigned t1);
+  // A message to the main window in `second`: WM_COMMAND (a: the id; a checkbox
+  // has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
+  void Message(unsigned second, UINT message, int a, int b = 0);
+  kz::Raster Painting() const;  // the native raster's fresh painting of the client area
+};
+const std::vector<int>& MenuIds();  // every command id of the menu
 
 }  // namespace kze

@@ -1,5 +1,5 @@
-// The model: one mid end, fed each candidate state in turn.
-#include "model.h"
+// The model: one mid end, fed each candidate's state in turn.
+#include "driver.h"
 
 #include "compose/random.h"
 #include "compose/stored_strings.h"
@@ -13,10 +13,9 @@ namespace {
 // The seconds the next clock readings give; the last one stays.
 unsigned clockSeconds[2] = {};
 int clockReads = 0;
-kz::Seconds ModelClock() { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; }
 void SetModelClock(unsigned first, unsigned then) {
   clockSeconds[0] = first, clockSeconds[1] = then, clockReads = 0;
-  kz::SetClock(ModelClock);
+  kz::SetClock([]() -> kz::Seconds { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; });
 }
 
 kz::RecordingFrontEnd frontEnd;
@@ -33,8 +32,7 @@ void Load(const Model& m) {
   MidEnd().Restore(m.state);
   frontEnd.greyed = m.greyed;
   for (int s = 0; s < kz::kSectionCount; ++s) frontEnd.checked[s] = m.panel().sliders[s].enabled;
-  frontEnd.comment = m.box, frontEnd.mark = m.mark, frontEnd.clipboard = m.clipboard;
-  frontEnd.clipboardHeld = m.clipboardHeld;
+  frontEnd.comment = m.box, frontEnd.mark = m.mark, frontEnd.clipboard = m.clipboard, frontEnd.clipboardHeld = m.clipboardHeld;
 }
 void Keep(Model& m) {
   m.state = MidEnd().Save();
@@ -53,15 +51,21 @@ const std::vector<int>& MenuIds() {
   return ids;
 }
 
-Model Model::AtStart(unsigned styleSecond, unsigned rowsSecond) {
-  Model m;
-  for (int id : MenuIds()) m.greyed[id] = false;
-  m.state = MidEnd().Save();
-  Load(m);
-  SetModelClock(styleSecond, rowsSecond);
-  MidEnd().Start();
-  Keep(m);
-  return m;
+std::vector<Model> Model::AtStart(unsigned t0, unsigned t1) {
+  std::vector<Model> models;
+  for (unsigned style = t0; style <= t1; ++style) {
+    for (unsigned rows = style; rows <= t1; ++rows) {
+      Model m;
+      for (int id : MenuIds()) m.greyed[id] = false;
+      m.state = MidEnd().Save();
+      Load(m);
+      SetModelClock(style, rows);
+      MidEnd().Start();
+      Keep(m);
+      models.push_back(m);
+    }
+  }
+  return models;
 }
 
 void Model::Message(unsigned second, UINT message, int a, int b) {
@@ -84,8 +88,7 @@ kz::Raster Model::Painting() const {
   kz::BitmapFolder bitmaps(options().art);
   kz::RasterSurface painting(raster, &bitmaps);
   kz::Panel painter = panel();
-  painter.dc = &painting;
-  painter.PaintPanel(kz::kWholePanel);
+  painter.dc = &painting, painter.PaintPanel(kz::kWholePanel);
   return raster;
 }
 

@@ -1,45 +1,38 @@
-// The window at one screen resolution (the group runs once per DPI, each time
-// in a prefix set to it): the client area k times the 96-DPI one, the controls
-// placed and sized k times with their text inside them, the panel the native
-// raster's painting enlarged k times, and a real knob drag ending on the
-// model's row. At 96 DPI the window keeps its outer size of 620 x 270, and a
-// move to a 192-DPI screen and back, as Windows announces it, rescales it.
+// The window at one DPI (a prefix set to it each): client area, controls and
+// panel k times the 96-DPI ones, the controls' text inside them, a real knob
+// drag ending on the model's row. At 96 DPI the window is 620 x 270, and a
+// WM_DPICHANGED to 192 and back rescales it.
 #include <algorithm>
-#include <string>
-#include <vector>
 
-#include "../probe/scale_probe.h"
-#include "model.h"
+#include "../probe/probe.h"
+#include "driver.h"
 #include "panel/art_layout.h"
 
 namespace kze {
 namespace {
 
-struct ControlRect {
+struct Control {
   int id, x, y, width, height;
 };
-const ControlRect kControls[] = {
+const Control kControls[] = {
 #define KZ_CONTROL(id, kind, text, x, y, width, height) {id, x, y, width, height},
 #include "resources/controls.def"
 #undef KZ_CONTROL
 };
 
-int ScaleOf(int dpi) { return std::max(1, (dpi + 48) / 96); }
-
-// At `dpi` the client area at least (`exact`: just) k times the 96-DPI one,
-// and at 96 DPI the window 620 x 270; each control k times as far and large,
-// its text no taller than the control.
-void CheckLayout(Program& program, int dpi, bool exact) {
-  const int k = ScaleOf(dpi), width = k * kz::kClientWidth, height = k * kz::kClientHeight;
+// Client area k times the 96-DPI one (`exact`, else at least), each control k
+// times as far and large, its text no taller than it.
+void CheckLayout(Program& program, int k, bool exact) {
   HWND w = program.window();
   RECT client = {}, outer = {};
   GetClientRect(w, &client);
   GetWindowRect(w, &outer);
-  Expect(dpi != 96 || (outer.right - outer.left == 620 && outer.bottom - outer.top == 270),
+  Expect(k != 1 || (outer.right - outer.left == 620 && outer.bottom - outer.top == 270),
          Format("window %ld x %ld at 96 DPI", outer.right - outer.left, outer.bottom - outer.top));
+  const int width = k * kz::kClientWidth, height = k * kz::kClientHeight;
   Expect(exact ? client.right == width && client.bottom == height : client.right >= width && client.bottom >= height,
          Format("client area %ld x %ld at scale %d", client.right, client.bottom, k));
-  for (const ControlRect& c : kControls) {
+  for (const Control& c : kControls) {
     kzprobe::TextQuery text = {program.Control(c.id), -1};
     RECT r = {}, inside = {};
     GetWindowRect(text.control, &r);
@@ -48,15 +41,14 @@ void CheckLayout(Program& program, int dpi, bool exact) {
            Format("control %d at (%ld, %ld), %ld x %ld", c.id, r.left, r.top, r.right - r.left, r.bottom - r.top));
     if (c.id >= IDC_BEGINNING_BOX) continue;  // a checkbox's box leaves no room for its letter
     GetClientRect(text.control, &inside);
-    program.Probe(KZPROBE_TEXT_NAME, &text, sizeof text);
+    program.Probe("KzTextHeight", &text, sizeof text);
     Expect(0 < text.height && text.height <= inside.bottom,
            Format("control %d: text %ld high in %ld", c.id, text.height, inside.bottom));
   }
 }
 
-// Of the models, the one whose painting, enlarged k times, the window shows
-// outside the controls; a picture read right after drawing may be stale, so
-// it is read again for up to a second.
+// Of the models, the one whose painting enlarged k times the window shows
+// outside the controls; read again for up to a second, as it may be stale.
 Model Showing(Program& program, const std::vector<Model>& models, int k, const std::string& when) {
   std::string first;
   int differing = 0;
@@ -68,12 +60,11 @@ Model Showing(Program& program, const std::vector<Model>& models, int k, const s
       for (int y = 0; y < std::min(seen.Height(), k * kz::kClientHeight); ++y) {
         for (int x = 0; x < std::min(seen.Width(), k * kz::kClientWidth); ++x) {
           bool onControl = false;
-          for (const ControlRect& c : kControls) {
+          for (const Control& c : kControls) {
             onControl |= c.x <= x / k && x / k < c.x + c.width && c.y <= y / k && y / k < c.y + c.height;
           }
           if (onControl || seen.At(x, y) == want.At(x / k, y / k) || differing++) continue;
-          first = Format("(%d, %d) is %06x, want %06x", x, y, static_cast<unsigned>(seen.At(x, y)),
-                         static_cast<unsigned>(want.At(x / k, y / k)));
+          first = Format("(%d, %d) is %06x, want %06x", x, y, unsigned(seen.At(x, y)), unsigned(want.At(x / k, y / k)));
         }
       }
       if (differing == 0) return m;
@@ -83,42 +74,24 @@ Model Showing(Program& program, const std::vector<Model>& models, int k, const s
                differing, k, first.c_str()));
 }
 
-void ChangeDpi(Program& program, int dpi) {
-  kzprobe::DpiChange change = {program.window(), dpi, {}};
-  GetWindowRect(program.window(), &change.suggested);
-  program.Probe(KZPROBE_DPI_NAME, &change, sizeof change);
-  program.Send(program.window(), WM_NULL);
-}
-
 }  // namespace
 
 void Scale() {
-  const int dpi = options().dpi, k = ScaleOf(dpi);
-  HDC screen = GetDC(nullptr);
-  const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  if (screenDpi != dpi) Fatal(Format("the screen has %d DPI, not %d: the prefix was not set up", screenDpi, dpi));
-
+  const int dpi = options().dpi, k = std::max(1, (dpi + 48) / 96);  // the prefix's (dpi.sh)
   const unsigned t0 = ClockSeconds();
   Program program;
-  const unsigned t1 = ClockSeconds();
+  const std::vector<Model> models = Model::AtStart(t0, ClockSeconds());
   HWND w = program.window();
-  CheckLayout(program, dpi, true);
-  std::vector<Model> models;
-  for (unsigned a = t0; a <= t1; ++a) {
-    for (unsigned b = a; b <= t1; ++b) models.push_back(Model::AtStart(a, b));
-  }
+  CheckLayout(program, k, true);
   Model m = Showing(program, models, k, "after start-up");
 
-  // A real drag of the middle knob from the caption, pressed and let go at the
-  // last screen pixel of a panel pixel: positions are divided by k.
+  // A real drag of the middle knob, pressed and let go at the last screen
+  // pixel of a panel pixel: positions are divided by k.
   const int x = 208, from = m.panel().sliders[1].y + 4, to = from < 82 ? 110 : 55;
   BringToFront(w);
   MouseTo(w, 300, -10);
-  MouseTo(w, k * x + k - 1, k * from + k - 1);
-  MouseButton(true);
-  MouseTo(w, k * x + k - 1, k * to + k - 1);
-  MouseButton(false);
+  MouseTo(w, k * x + k - 1, k * from + k - 1), MouseButton(true);
+  MouseTo(w, k * x + k - 1, k * to + k - 1), MouseButton(false);
   MouseTo(w, 300, -10);
   program.Send(w, WM_NULL);
   const unsigned second = ClockSeconds();
@@ -127,15 +100,16 @@ void Scale() {
   Expect(m.panel().sliders[1].y + 4 != from, "the model's knob did not move");
   Showing(program, {m}, k, Format("after a drag from row %d to row %d", from, to));
 
-  if (dpi != 96) return;
   // Wine keeps the caption and menu at the prefix's DPI, so the client area
   // at "192 DPI" is larger than twice the panel; back at 96 it is exact.
-  ChangeDpi(program, 192);
-  CheckLayout(program, 192, false);
-  Showing(program, {m}, 2, "moved to a 192-DPI screen");
-  ChangeDpi(program, 96);
-  CheckLayout(program, 96, true);
-  Showing(program, {m}, 1, "moved back to a 96-DPI screen");
+  for (int moved = 192; dpi == 96 && moved >= 96; moved -= 96) {
+    kzprobe::DpiChange change = {w, moved, {}};
+    GetWindowRect(w, &change.suggested);
+    program.Probe("KzChangeDpi", &change, sizeof change);
+    program.Send(w, WM_NULL);
+    CheckLayout(program, moved / 96, moved == 96);
+    Showing(program, {m}, moved / 96, Format("moved to a %d-DPI screen", moved));
+  }
 }
 
 }  // namespace kze

@@ -1,11 +1,18 @@
 #!/usr/bin/env python3
-# A program holds exactly one manifest (id 1), and it says: run as the invoker,
+# A Windows build's program is of its machine and subsystem, imports only system
+# DLLs and holds exactly one manifest (id 1), which says: run as the invoker,
 # Windows 7 to 11, Common Controls 6 for any processor, per-monitor DPI aware
-# (v2, and the older form as fallback).   manifest_check.py WINDRES PROGRAM.exe
-import os, struct, subprocess, sys, tempfile
+# (v2, the older form as fallback).
+#   pe_check.py OBJDUMP WINDRES FORMAT SUBSYSTEM PROGRAM.exe
+import os, re, struct, subprocess, sys, tempfile
 import xml.etree.ElementTree as ET
 
-windres, exe = sys.argv[1:3]
+objdump, windres, form, subsystem, exe = sys.argv[1:6]
+dump = subprocess.run([objdump, "-p", exe], capture_output=True, text=True, check=True).stdout
+assert f"file format {form}\n" in dump, f"{exe}: not {form}"
+assert re.search(rf"\nSubsystem\s+0000000{subsystem}", dump), f"{exe}: not of subsystem {subsystem}"
+dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
+assert dlls <= {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}, f"{exe} imports {dlls}"
 with tempfile.TemporaryDirectory() as folder:  # windres writes a .res to a file only
     out = os.path.join(folder, "x.res")
     if subprocess.run([windres, "-i", exe, "-O", "res", "-o", out], capture_output=True).returncode:
@@ -13,19 +20,12 @@ with tempfile.TemporaryDirectory() as folder:  # windres writes a .res to a file
     res = open(out, "rb").read()
 
 
-def ident(at):  # a .res type or name: 0xFFFF and a number, or a UTF-16 string
-    if res[at:at + 2] == b"\xff\xff":
-        return struct.unpack_from("<H", res, at + 2)[0], at + 4
-    end = at + res[at:].decode("utf-16-le", "replace").index("\0") * 2
-    return res[at:end].decode("utf-16-le"), end + 2
-
-
 manifests, at = [], 0
-while at + 8 <= len(res):
-    size, header = struct.unpack_from("<II", res, at)
-    kind, after = ident(at + 8)
-    if kind == 24:
-        manifests.append((ident(after)[0], res[at + header:at + header + size]))
+while at + 8 <= len(res):  # entries: data size, header size, type, name (0xFFFF and a number, or text)
+    size, header, *kind = struct.unpack_from("<IIHH", res, at)
+    if kind == [0xFFFF, 24]:
+        name = struct.unpack_from("<HH", res, at + 12)
+        manifests.append((name[1] if name[0] == 0xFFFF else "text", res[at + header:at + header + size]))
     at += (header + size + 3) & ~3
 assert [name for name, _ in manifests] == [1], f"{exe}: manifests {[n for n, _ in manifests]}"
 
@@ -46,4 +46,5 @@ assert [(e.get("version"), e.get("processorArchitecture")) for e in controls] ==
 settings = "v3:application/v3:windowsSettings/"
 assert root.findtext(settings + "b:dpiAwareness", None, ns) == "PerMonitorV2", "dpiAwareness"
 assert root.findtext(settings + "a:dpiAware", None, ns) == "true/pm", "dpiAware"
-print(f"{exe}: one manifest, asInvoker, Windows 7-11, Common Controls 6 (*), PerMonitorV2")
+print(f"{exe}: {form}, subsystem {subsystem}, imports {sorted(dlls)}; one manifest, asInvoker, Windows 7-11, "
+      "Common Controls 6 (*), PerMonitorV2")
