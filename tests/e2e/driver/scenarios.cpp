@@ -16,28 +16,33 @@ namespace kze {
 namespace {
 
 // A Zub watched from outside: the knobs' centres sampled while another thread
-// sends it, until it is answered; each must have turned white.
+// sends it, until it is answered; each must have turned white, the first
+// well before the comment (the flash takes about half a second).
 void ExpectFlash(Program& program) {
   program.Command(IDM_ALL_MIDDLE);  // the knobs where the samples look
   const std::string before = program.Text(IDC_COMMENT);
   HWND window = program.window();
-  std::atomic<bool> answered{false};
+  std::atomic<DWORD> answered{0};
   std::thread asking([window, &answered] {
     DWORD_PTR ignored;
     SendMessageTimeoutA(window, WM_COMMAND, IDC_GENERATE, 0, SMTO_NORMAL, 5000, &ignored);
-    answered = true;
+    answered = GetTickCount() | 1;
   });
   bool white[kz::kSectionCount] = {};
+  DWORD firstWhite = 0;
   for (bool done = false; !done; Sleep(2)) {
-    done = answered;
+    done = answered != 0;
     HDC dc = GetDC(window);
     for (int s = 0; s < kz::kSectionCount; ++s) {
       white[s] |= GetPixel(dc, kz::kInitialSliders[s].x + 4, kz::kMiddleRow) == RGB(255, 255, 255);
+      if (white[s] && !firstWhite) firstWhite = GetTickCount();
     }
     ReleaseDC(window, dc);
   }
   asking.join();
   for (int s = 0; s < kz::kSectionCount; ++s) Expect(white[s], Format("a Zub: knob %d never white", s));
+  Expect(firstWhite && answered - firstWhite >= 200,
+         Format("a Zub: the comment %lu ms after the first white knob", answered - firstWhite));
   Expect(program.Text(IDC_COMMENT) != before, "a Zub: no new comment");
 }
 
