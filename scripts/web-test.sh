@@ -11,13 +11,5 @@ scripts/build.sh native
 scripts/build.sh web
 
 echo "== browser tests"
-log=$(mktemp)
-python3 -u web/serve.py build/web 0 >"$log" 2>&1 &
-server=$!
-trap 'kill $server 2>/dev/null; rm -f "$log"' EXIT
-for _ in $(seq 100); do
-  url=$(grep -o 'http://[^ ]*' "$log" || true)
-  [ -n "$url" ] && break
-  sleep 0.1
-done
-node --test-reporter=tap tests/web/page_test.mjs "$url" "$PWD" "$PWD/build/native"
+python3 web/serve.py build/web 0 \
+  node --test-reporter=tap tests/web/page_test.mjs {url} "$PWD" "$PWD/build/native"

@@ -3,11 +3,14 @@
 the browser takes it (Content-Encoding), the page's security policy, and
 cache headers that make the browser ask again, cheaply, for files whose
 names do not change from build to build (the service worker keeps them for
-offline use). Prints the address once it listens.
-    serve.py FOLDER PORT     (port 0: any free port)"""
+offline use). Prints the address once it listens; or, given a command, serves
+while the command runs, with {url} in it the address, and exits as it does.
+    serve.py FOLDER PORT [COMMAND...]     (port 0: any free port)"""
 import http.server
 import os
+import subprocess
 import sys
+import threading
 
 folder, port = sys.argv[1], int(sys.argv[2])
 kTypes = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
@@ -59,7 +62,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 
 server = http.server.ThreadingHTTPServer(('127.0.0.1', port), Handler)
-print(f'Kudomat Zub: http://127.0.0.1:{server.server_address[1]}/', flush=True)
+url = f'http://127.0.0.1:{server.server_address[1]}/'
+if len(sys.argv) > 3:
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    sys.exit(subprocess.call([a.replace('{url}', url) for a in sys.argv[3:]]))
+print(f'Kudomat Zub: {url}', flush=True)
 try:
     server.serve_forever()
 except KeyboardInterrupt:

@@ -13,13 +13,5 @@ echo "== web page"
 # The yardstick page is served beside the page for the length of the run.
 cp bench/web/trivial.html build/web/bench-trivial.html
 cp bench/web/trivial.js build/web/bench-trivial.js
-log=$(mktemp)
-python3 -u web/serve.py build/web 0 >"$log" 2>&1 &
-server=$!
-trap 'kill $server 2>/dev/null; rm -f "$log" build/web/bench-trivial.*' EXIT
-for _ in $(seq 100); do
-  url=$(grep -o 'http://[^ ]*' "$log" || true)
-  [ -n "$url" ] && break
-  sleep 0.1
-done
-node bench/web/page_bench.mjs "$url" build/web
+trap 'rm -f build/web/bench-trivial.*' EXIT
+python3 web/serve.py build/web 0 node bench/web/page_bench.mjs {url} build/web
