@@ -80,7 +80,6 @@ TEST(Bmp, RefusesDamagedFiles) {
   for (const auto& [what, file] : cases) EXPECT_FALSE(DecodeBmp(file, &b)) << what;
 }
 
-// Bitmaps served from memory, by id.
 struct MemoryBitmaps final : RasterBitmaps {
   std::map<int, std::vector<std::uint8_t>> files;
   const std::vector<std::uint8_t>* FileBytes(int id) override { return files.count(id) ? &files[id] : nullptr; }
