@@ -11,11 +11,8 @@ using namespace kz;
 using namespace kz::testing_support;
 using kz::fuzz::Check;
 
-namespace {
-bool Terminated(const char* text) { return std::memchr(text, '\0', kTextSize) != nullptr; }
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  auto terminated = [](const char* text) { return std::memchr(text, '\0', kTextSize); };
   static const std::unique_ptr<Composer> pristine = StoredComposer(), composer = StoredComposer();
   FuzzedDataProvider input(data, size);
   // Mostly the table's styles and roles, and one past either end of each.
@@ -51,10 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   composer->window = &shown;
   ComposeAt(*composer, second, style, role, spelling, y, frozen);
   // Frozen sections keep what they had, terminated or not; the rest is new.
-  for (int s = 0; s < kSectionCount; ++s) Check(frozen[s] || Terminated(composer->sectionText[s]));
-  Check(Terminated(composer->outputText) && shown.count == 1 && shown.comment == composer->outputText);
-  for (int g : damaged) {
-    if (g >= 0) composer->groups[g] = pristine->groups[g];
-  }
+  for (int s = 0; s < kSectionCount; ++s) Check(frozen[s] || terminated(composer->sectionText[s]));
+  Check(terminated(composer->outputText) && shown.count == 1 && shown.comment == composer->outputText);
+  for (int g : damaged) if (g >= 0) composer->groups[g] = pristine->groups[g];
   return 0;
 }

@@ -13,10 +13,8 @@
 using namespace kz;
 using kz::fuzz::Check;
 
-namespace {
-
 // The arguments: the lines of `text`, or its words.
-KzubAction Parse(const std::string& text, bool words, KzubOptions* options, std::string* error) {
+static KzubAction Parse(const std::string& text, bool words, KzubOptions* options, std::string* error) {
   std::istringstream in(text);
   std::vector<std::string> args = {"kzub"};
   for (std::string arg; words ? !!(in >> arg) : !!std::getline(in, arg);) args.push_back(arg);
@@ -24,8 +22,6 @@ KzubAction Parse(const std::string& text, bool words, KzubOptions* options, std:
   for (const std::string& arg : args) argv.push_back(arg.c_str());
   return ParseKzubOptions(static_cast<int>(argv.size()), argv.data(), options, error);
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   KzubOptions o, read;

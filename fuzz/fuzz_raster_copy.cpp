@@ -33,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long long column = static_cast<long long>(x) - rect[0], row = static_cast<long long>(y) - rect[1];
     const long long sx = rect[2] + column, sy = rect[3] + row;
     if (!drawable || column < 0 || column >= rect[4] || row < 0 || row >= rect[5] || sx < 0 ||
-        sx >= b.width || sy < 0 || sy >= b.height) {
+        sx >= b.width || sy < 0 || sy >= b.height)
       return false;
-    }
     *colour = b.At(static_cast<int>(sx), static_cast<int>(sy));
     return true;
   };

@@ -13,15 +13,9 @@
 
 using namespace kz;
 
-namespace {
-
-void CheckTerminated(const char* entry, int size) { fuzz::Check(std::memchr(entry, '\0', size) != nullptr); }
-
-constexpr int kListCount = kGroupCount * kListsPerGroup;
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  constexpr int kListCount = kGroupCount * kListsPerGroup;
+  auto checkTerminated = [](const char* entry, int size) { fuzz::Check(std::memchr(entry, '\0', size)); };
   testing_support::MapStrings strings;
   const std::string input(reinterpret_cast<const char*>(data), size);
   for (size_t line = 0, at = 0; line <= kListCount && at < size; ++line) {
@@ -39,12 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const WordGroup& group : composer.groups) {
     for (int list = 0; list < kListsPerGroup; ++list) {
       for (int e = 0; e < kEntriesPerList; ++e) {
-        CheckTerminated(group.Entry(list, e), list < kShortListCount ? kShortEntrySize : kLongEntrySize);
+        checkTerminated(group.Entry(list, e), list < kShortListCount ? kShortEntrySize : kLongEntrySize);
       }
     }
   }
   for (const char* word : composer.spellingPairs.words) {
-    CheckTerminated(word, kSpellingWordSize);
+    checkTerminated(word, kSpellingWordSize);
     composer.EuropeanForm(word);
   }
   return 0;

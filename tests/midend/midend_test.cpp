@@ -112,9 +112,7 @@ TEST(CommandTable, EveryEntryAndStyleRowIsPinned) {
       add(&commands, v);
     }
   };
-  for (int id = 0; id < 0x10000; ++id) {
-    if (FindCommand(id)) addEntry(*FindCommand(id));
-  }
+  for (int id = 0; id < 0x10000; ++id) if (FindCommand(id)) addEntry(*FindCommand(id));
   for (int s = 0; s < kSectionCount; ++s) addEntry(SectionBoxCommand(s, false)), addEntry(SectionBoxCommand(s, true));
 #define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue)      \
   for (long long v : {command, knobColumn, nameColumn, nameWidth, red, green, blue}) add(&styles, v); \
