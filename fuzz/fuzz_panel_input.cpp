@@ -24,16 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   auto coordinate = [&] { return fuzz::Mostly(input, -20, 640); };  // mostly on or near the panel
   while (input.remaining_bytes() > 0) {
-    const Panel before = app->panel();
+    const KudomatZub::State before = app->Save();
     const int op = input.ConsumeIntegralInRange(0, 4);
     int moved = -1;  // the one knob that may move
     if (op == 0) app->PointerPress(coordinate(), coordinate());
-    if (op == 1) moved = before.dragIndex, app->PointerMove(coordinate(), coordinate());
+    if (op == 1) moved = before.HeldKnob(), app->PointerMove(coordinate(), coordinate());
     if (op == 2) app->PointerRelease();
     if (op == 3) {
       moved = input.ConsumeIntegralInRange(-1, kSectionCount);
       app->StepKnob(moved, coordinate());
-      if (moved >= 0 && moved < kSectionCount && !before.sliders[moved].enabled) moved = -1;
+      if (moved >= 0 && moved < kSectionCount && !before.panel.sliders[moved].enabled) moved = -1;
     }
     if (op == 4) {  // a checkbox toggles itself before its command arrives
       const int id = input.ConsumeIntegral<std::uint16_t>(), box = id - kSectionCheckboxes[0];
@@ -41,11 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       app->Command(id);
     }
     const Panel& after = app->panel();
-    Check(-1 <= after.dragIndex && after.dragIndex < kSectionCount);
+    const int held = app->Save().HeldKnob();
+    Check(-1 <= held && held < kSectionCount);
     for (int s = 0; s < kSectionCount; ++s) {
       const SliderRecord& knob = after.sliders[s];
       Check(knob.x == kInitialSliders[s].x && KnobTop(kTopRow) <= knob.y && knob.y <= KnobTop(kBottomRow));
-      Check(op == 4 || s == moved || knob.y == before.sliders[s].y);
+      Check(op == 4 || s == moved || knob.y == before.panel.sliders[s].y);
     }
   }
   return 0;
