@@ -67,7 +67,6 @@ class KudomatZub {
   void Repaint();
 
   const Panel& panel() const { return panel_; }
-  const Composer& composer() const { return composer_; }
 
   // What changes between inputs besides the word lists: a host that tries
   // one input from several states (the end-to-end model) saves and
