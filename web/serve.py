@@ -3,7 +3,9 @@
 the browser takes it (Content-Encoding), the page's security policy, and
 cache headers that make the browser ask again, cheaply, for files whose
 names do not change from build to build (the service worker keeps them for
-offline use). Prints the address once it listens; or, given a command, serves
+offline use). Prints the address once it listens, then one line per request
+on stderr, as `python3 -m http.server` does; a client that goes away
+mid-transfer ends its connection quietly. Given a command, it serves quietly
 while the command runs, with {url} in it the address, and exits as it does.
     serve.py FOLDER PORT [COMMAND...]     (port 0: any free port)"""
 import http.server
@@ -58,12 +60,20 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         return f
 
     def log_message(self, *args):
-        pass
+        if not quiet:
+            super().log_message(*args)
 
 
-server = http.server.ThreadingHTTPServer(('127.0.0.1', port), Handler)
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], ConnectionError):  # the browser went away
+            super().handle_error(request, client_address)
+
+
+quiet = len(sys.argv) > 3
+server = Server(('127.0.0.1', port), Handler)
 url = f'http://127.0.0.1:{server.server_address[1]}/'
-if len(sys.argv) > 3:
+if quiet:
     threading.Thread(target=server.serve_forever, daemon=True).start()
     sys.exit(subprocess.call([a.replace('{url}', url) for a in sys.argv[3:]]))
 print(f'Kudomat Zub: {url}', flush=True)

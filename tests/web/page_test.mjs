@@ -2,9 +2,10 @@
 // (kzub's comment, kz_menustate's greying, kz_panelshot's picture) and axe-core,
 // its console clean.   node page_test.mjs URL SOURCE_DIR NATIVE_BUILD_DIR
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { connect } from 'node:net';
 import { after, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
@@ -206,6 +207,25 @@ const checks = {
     return [await js(() => [document.getElementById('window').hidden, document.activeElement.id]), [true, 'again']];
   },
   console: async () => [problems, []],
+  // `make serve`'s server logs one line per request; a browser that drops a connection mid-download (here
+  // with forty downloads asked for at once) is no error.
+  async serve() {
+    const server = spawn('python3', [`${source}/web/serve.py`, `${source}/build/web`, '0']);
+    let log = '';
+    server.stderr.on('data', (d) => { log += d; });
+    const [, port] = /:(\d+)\/\n/.exec(await new Promise((ok) => server.stdout.once('data', (d) => ok(String(d)))));
+    await fetch(`http://127.0.0.1:${port}/`).then((r) => r.text());
+    await new Promise((ok) => {
+      const s = connect(+port, '127.0.0.1', () => s.write('GET /kudomat_zub.wasm HTTP/1.1\r\nHost: a\r\n\r\n'.repeat(40)));
+      s.once('data', () => { s.resetAndDestroy(); setTimeout(ok, 300); });
+    });
+    await fetch(`http://127.0.0.1:${port}/sw.js`).then((r) => r.text());
+    server.kill();
+    await new Promise((ok) => server.once('exit', ok));
+    const lines = log.trim().split('\n'), request = /^127\.0\.0\.1 - - \[[^\]]+\] "GET (\S+) HTTP\/1\.1" 200 -$/;
+    return [[lines.every((l) => request.test(l)), lines.length > 2, lines[0].match(request)?.[1], lines.at(-1).match(request)?.[1]],
+      [true, true, '/', '/sw.js']];
+  },
 };
 
 for (const [what, ...args] of [
@@ -217,8 +237,8 @@ for (const [what, ...args] of [
   ['release', 0], ['release', 2], ['axe'],
   ['keys', 1234567890, 'emotive', 'european', 'buyer', [47, '+ 100'], [82, '+|-  0'], [118, '-  100, left out']],
   ['keys', 1600000000, 'concise', 'american', 'seller', [60, '+ 63'], [113, '-  86'], [114, '-  89, left out']],
-  ['focus'], ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1], ['install'], ['offline', 1500000000], ['nowasm'], ['exit'], ['console'],
+  ['focus'], ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1], ['install'], ['offline', 1500000000], ['nowasm'], ['exit'], ['console'], ['serve'],
 ]) test([what, ...args].join(' '), async () => {
-  if (!['touch', 'nowasm', 'console'].includes(what)) await load();
+  if (!['touch', 'nowasm', 'console', 'serve'].includes(what)) await load();
   assert.deepEqual(...await checks[what](...args));
 });
