@@ -140,13 +140,21 @@
 
   // The panel's size: the window's own (an integer number of device pixels
   // per panel pixel) where it fits, else the largest that fits; integer
-  // pixels are kept when they cost at most a tenth of the size.
+  // pixels are kept when they cost at most a tenth of the size. With room to
+  // spare, the largest whole number of device pixels per panel pixel that
+  // fits, up to two CSS pixels.
   const fit = () => {
-    const dpr = window.devicePixelRatio || 1;
-    const room = root.clientWidth - (getComputedStyle(root).getPropertyValue('--narrow').trim() === '1' ? 0 : 20);
-    const target = Math.min(Math.max(1, Math.round(dpr)), room * dpr / _kz_width());
+    const dpr = window.devicePixelRatio || 1, w = _kz_width();
+    const narrow = getComputedStyle(root).getPropertyValue('--narrow').trim() === '1';
+    const room = root.clientWidth - (narrow ? 0 : 20);
+    const target = Math.min(Math.max(1, Math.round(dpr)), room * dpr / w);
     const whole = Math.floor(target);
-    scale = (whole >= 1 && whole / target >= 0.9 ? whole : target) / dpr;
+    let device = whole >= 1 && whole / target >= 0.9 ? whole : target;
+    const tall = $('window').offsetHeight / scale;  // the window per CSS pixel a panel pixel, or a little more
+    for (let k = Math.floor(2 * dpr); !narrow && k > device; --k) {
+      if (k * w <= room * dpr && k * tall <= (innerHeight - 16) * dpr) { device = k; break; }
+    }
+    scale = device / dpr;
     root.style.setProperty('--s', scale);
   };
   // Like the window's class, the page paints the whole panel when resized.
@@ -167,15 +175,20 @@
   Module.onAbort = failed;
   window.addEventListener('unhandledrejection', () => { if (!ready) failed(); });
   if (location.protocol === 'file:') failed();  // browsers fetch nothing for a page opened as a file
+  // The window is sized while the page lays out nothing else; it shows once
+  // it holds the painted panel. The service worker, which keeps the page's
+  // files for offline use, starts after that frame.
   Module.onRuntimeInitialized = () => {
-    _kz_start();
     fit();
+    _kz_start();
     paint(-1);
     show();
     sync();
     say('', 'quiet');
     ready = true;
     document.body.dataset.ready = performance.now();
-    if ('serviceWorker' in navigator && location.protocol !== 'file:') navigator.serviceWorker.register('sw.js').catch(() => {});
+    if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+      requestAnimationFrame(() => setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {})));
+    }
   };
 })();
