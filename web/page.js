@@ -150,9 +150,9 @@
     const target = Math.min(Math.max(1, Math.round(dpr)), room * dpr / w);
     const whole = Math.floor(target);
     let device = whole >= 1 && whole / target >= 0.9 ? whole : target;
-    const tall = $('window').offsetHeight / scale;  // the window per CSS pixel a panel pixel, or a little more
+    const tall = (k) => (_kz_height() + 32) * k / dpr + 24;  // the window with its caption and menu bar, or a little more
     for (let k = Math.floor(2 * dpr); !narrow && k > device; --k) {
-      if (k * w <= room * dpr && k * tall <= (innerHeight - 16) * dpr) { device = k; break; }
+      if (k * w <= room * dpr && tall(k) <= innerHeight - 16) { device = k; break; }
     }
     scale = device / dpr;
     root.style.setProperty('--s', scale);
