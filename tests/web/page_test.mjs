@@ -171,6 +171,15 @@ const checks = {
     await page.touchscreen.touchStart(x, y); await page.touchscreen.touchMove(x, to); await page.touchscreen.touchEnd();
     return [[fits, boxes, await painted('classic', 'american', 'seller', [47, row, 47])], [true, true, true]];
   },
+  // With room to spare the window is centred, at the largest whole number of device pixels a panel pixel
+  // that fits, up to two CSS pixels.
+  async desk(width, height, dpr, scale) {
+    await load({ width, height, deviceScaleFactor: dpr });
+    return [await js(() => {
+      const r = document.getElementById('window').getBoundingClientRect();
+      return [+getComputedStyle(document.documentElement).getPropertyValue('--s'), Math.abs(r.left + r.right - innerWidth) <= 1, Math.abs(r.top + r.bottom - innerHeight) <= 1];
+    }), [scale, true, true]];
+  },
   // The browser would install the page as an app: manifest, icons, service worker.
   async install() {
     await page.waitForFunction(() => navigator.serviceWorker.controller);
@@ -196,10 +205,12 @@ const checks = {
     other.on('request', (r) => (r.url().endsWith('.wasm') ? r.abort() : r.continue()));
     for (const address of [url, `file://${source}/build/web/index.html`]) {
       await other.goto(address);
-      said.push(await other.locator('#status.error').map((s) => s.textContent.split(':')[0]).wait());
+      said.push(await other.locator('#status.error').map((s) => s.textContent.split(':')[0]).wait(),
+        await other.evaluate(() => [...document.querySelectorAll('#window > *')].filter((e) => e.getClientRects().length).map((e) => e.id)));
     }
     await context.close();
-    return [said, ['Kudomat Zub could not load its program (kudomat_zub.wasm). Check the connection and reload the page.', 'Kudomat Zub cannot start from a file']];
+    return [said, ['Kudomat Zub could not load its program (kudomat_zub.wasm). Check the connection and reload the page.', ['status'],
+      'Kudomat Zub cannot start from a file', ['status']]];  // and nothing else of the window
   },
   // File > Exit: the program stops and the page says so, with a way back.
   async exit() {
@@ -213,7 +224,8 @@ const checks = {
     const server = spawn('python3', [`${source}/web/serve.py`, `${source}/build/web`, '0']);
     let log = '';
     server.stderr.on('data', (d) => { log += d; });
-    const [, port] = /:(\d+)\/\n/.exec(await new Promise((ok) => server.stdout.once('data', (d) => ok(String(d)))));
+    let said = '';
+    const port = await new Promise((ok) => server.stdout.on('data', (d) => { said += d; const m = /:(\d+)\/\n/.exec(said); if (m) ok(m[1]); }));
     await fetch(`http://127.0.0.1:${port}/`).then((r) => r.text());
     await new Promise((ok) => {
       const s = connect(+port, '127.0.0.1', () => s.write('GET /kudomat_zub.wasm HTTP/1.1\r\nHost: a\r\n\r\n'.repeat(40)));
@@ -237,8 +249,9 @@ for (const [what, ...args] of [
   ['release', 0], ['release', 2], ['axe'],
   ['keys', 1234567890, 'emotive', 'european', 'buyer', [47, '+ 100'], [82, '+|-  0'], [118, '-  100, left out']],
   ['keys', 1600000000, 'concise', 'american', 'seller', [60, '+ 63'], [113, '-  86'], [114, '-  89, left out']],
-  ['focus'], ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1], ['install'], ['offline', 1500000000], ['nowasm'], ['exit'], ['console'], ['serve'],
+  ['focus'], ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1],
+  ['desk', 1280, 800, 1, 2], ['desk', 1280, 800, 2, 2], ['desk', 1280, 520, 1, 1], ['desk', 1000, 700, 1.5, 4 / 3], ['install'], ['offline', 1500000000], ['nowasm'], ['exit'], ['console'], ['serve'],
 ]) test([what, ...args].join(' '), async () => {
-  if (!['touch', 'nowasm', 'console', 'serve'].includes(what)) await load();
+  if (!['touch', 'desk', 'nowasm', 'console', 'serve'].includes(what)) await load();
   assert.deepEqual(...await checks[what](...args));
 });
