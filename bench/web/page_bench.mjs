@@ -3,7 +3,7 @@
 // the panel is painted, on a slow link and unthrottled, against a page that
 // only paints a 240 x 160 canvas (served from the same server, in the same
 // run); and Lighthouse's scores on desktop and mobile.
-//   node page_bench.mjs URL FOLDER
+//   [KZ_TRACE=FILE] [KZ_NO_LIGHTHOUSE=1] node page_bench.mjs URL FOLDER
 import { readFileSync, readdirSync } from 'node:fs';
 import { createRequire } from 'node:module';
 

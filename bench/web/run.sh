@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The web page's figures: bytes per file (raw, gzip, brotli), the panel's
-# time on screen from a cold start against a trivial canvas page, on a slow
-# link and unthrottled, and Lighthouse's scores on desktop and mobile. The
+# time on screen from a cold start against a trivial canvas page (nine pairs
+# of loads, on a slow link and unthrottled), and Lighthouse's scores on
+# desktop and mobile. KZ_TRACE=FILE also saves the performance trace of one
+# slow cold load (open it in Chromium's DevTools, Performance panel). The
 # page is served as `make serve` serves it; server and browser end with it.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
