@@ -9,8 +9,8 @@ import { after, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 const [url, source, native] = process.argv.slice(2);
-const ID = Object.fromEntries([...readFileSync(`${source}/resources/resource_ids.h`, 'utf8')
-  .matchAll(/#define (\w+) (\d+)/g)].map((m) => [m[1], Number(m[2])]));
+const ID = Object.fromEntries(['resource_ids.h', 'commands.def', 'styles.def'].flatMap((f) => [...readFileSync(`${source}/resources/${f}`, 'utf8')
+  .matchAll(/(?:#define |KZ_ITEM\(|KZ_STYLE\()(\w+),? (\d+)/g)].map((m) => [m[1], Number(m[2])])));
 const profile = mkdtempSync('/tmp/kz-chromium-');
 const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'] });

@@ -118,7 +118,7 @@ struct Seen {
 Seen Look(Program& p, bool repaint) {
   Model m;
   m.greyed = p.Greyed(MenuIds()), m.box = p.Text(IDC_COMMENT), m.mark = p.Text(IDC_LENGTH_MARK), m.clipboard = Clipboard();
-  for (int i = 0; i < kz::kSectionCount; ++i) m.state.panel.sliders[i].enabled = p.Checked(IDC_BEGINNING_BOX + i);
+  for (int i = 0; i < kz::kSectionCount; ++i) m.state.session.panel.sliders[i].enabled = p.Checked(IDC_BEGINNING_BOX + i);
   return {Line(m), repaint ? p.Repainted() : p.Picture()};
 }
 
