@@ -68,12 +68,11 @@ sign() {  # file: signed in place
   rm -f "$release/sign.log"
 }
 if [ ${#signing[@]} -eq 0 ]; then
-  echo "dist: no certificate given (KZ_SIGN_CERT and KZ_SIGN_KEY, or KZ_SIGN_PKCS12): the programs are not signed"
+  echo "dist: no certificate given (KZ_SIGN_CERT and KZ_SIGN_KEY, or KZ_SIGN_PKCS12): the programs and the installer are not signed"
 else
   [ -z "${KZ_SIGN_PASS_FILE:-}" ] || signing+=(-readpass "$KZ_SIGN_PASS_FILE")
   [ -z "$timestamp" ] || signing+=(-ts "$timestamp")
   for exe in KudomatZub.exe KudomatZub64.exe kzub.exe; do sign "$release/$exe"; done
-  echo "dist: signed KudomatZub.exe, KudomatZub64.exe and kzub.exe, $([ -n "$timestamp" ] && echo "time-stamped by $timestamp" || echo "without a time stamp")"
 fi
 
 zip=KudomatZub-$version.zip msi=KudomatZub-$version.msi
@@ -105,7 +104,10 @@ os.replace(out + ".part", out)
 PY
 
 packaging/msi.sh "$version" "$release" "dist/$msi.part" "$epoch" "$url/"
-if [ ${#signing[@]} -ne 0 ]; then sign "dist/$msi.part"; fi
+if [ ${#signing[@]} -ne 0 ]; then
+  sign "dist/$msi.part"
+  echo "dist: signed KudomatZub.exe, KudomatZub64.exe, kzub.exe and $msi, $([ -n "$timestamp" ] && echo "time-stamped by $timestamp" || echo "without a time stamp")"
+fi
 mv "dist/$msi.part" "dist/$msi"
 (cd dist && sha256sum "$zip" "$msi" >SHA256SUMS)
 
