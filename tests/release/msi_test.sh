@@ -18,7 +18,7 @@ scripts/dist.sh >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
 version=$(sed -n 's/^project(KudomatZub VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 msi=dist/KudomatZub-$version.msi zip=dist/KudomatZub-$version.zip
 for table in Property Directory Upgrade Environment InstallExecuteSequence; do
-  msiinfo export "$msi" "$table" >"$work/$table"
+  msiinfo export "$msi" "$table" | tr -d '\r' >"$work/$table"
 done
 msiinfo suminfo "$msi" >"$work/suminfo"
 (cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match dist"
@@ -118,6 +118,7 @@ kz_choose_build
 prefix=$root/build/wine-msi
 rm -rf "$prefix"
 kz_wine_session "$KZ_BUILD" "$prefix"
+trap 'kz_wine_stop; rm -rf "$work"' EXIT
 # No desktop entries in the Linux home for the shortcut.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 product=$(awk -F'\t' '$1 == "ProductCode" { print $2 }' "$work/Property")
@@ -141,7 +142,8 @@ msiexec install /i "$msi"
 ! ls -d "$prefix"/drive_c/Program\ Files*/Kudomat* >/dev/null 2>&1 || fail "files went to Program Files"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 [ "$(entry "$product" DisplayVersion)" = "$(awk -F'\t' '$1 == "ProductVersion" { print $2 }' "$work/Property")" ] &&
-  [ "$(entry "$product" Publisher)" = "Zub workshop" ] && [ -n "$(entry "$product" HelpLink)" ] ||
+  [ "$(entry "$product" Publisher)" = "Zub workshop" ] && [ -n "$(entry "$product" HelpLink)" ] &&
+  [ "$(entry "$product" InstallLocation)" = "C:\\users\\${user_dir##*/}\\AppData\\Local\\Programs\\Kudomat Zub\\" ] ||
   fail "the Uninstall key of $product is missing or wrong"
 case ";$(user_path);" in *";C:\\users\\"*"\\AppData\\Local\\Programs\\Kudomat Zub\\;"*) ;;
   *) fail "kzub's folder is not on the user's PATH: $(user_path)" ;; esac
@@ -163,12 +165,15 @@ fi
 # A higher version replaces it: one entry, the new one.
 packaging/msi.sh "${version%%.*}.$(( ${version#*.} + 1 ))" build/dist/release "$work/higher.msi" \
   "$(date +%s)" https://example.org/ >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
-higher=$(msiinfo export "$work/higher.msi" Property | awk -F'\t' '$1 == "ProductCode" { print $2 }')
+higher=$(msiinfo export "$work/higher.msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
 msiexec upgrade /i "$work/higher.msi"
 [ "$(entries)" = 1 ] && [ -z "$(entry "$product" DisplayName)" ] && [ -n "$(entry "$higher" DisplayName)" ] ||
   fail "after the upgrade: $(entries) entries; the old one should be gone and the new one there"
 [ -f "$installed/KudomatZub.exe" ] && [ -f "$shortcut" ] || fail "the upgrade left no program or shortcut"
-echo "msi_test: version $(entry "$higher" DisplayVersion) replaced the installed one: one entry"
+# and the older one is refused over it (Wine's exit status is 1603's low byte).
+! "$KZ_WINE" msiexec /i "$msi" /qn >/dev/null 2>&1 && [ -n "$(entry "$higher" DisplayName)" ] ||
+  fail "the older version went in over the newer one"
+echo "msi_test: version $(entry "$higher" DisplayVersion) replaced the installed one, leaving one entry; the older one is refused over it"
 
 msiexec uninstall /x "$work/higher.msi"
 [ ! -e "$installed" ] || fail "msiexec /x left $installed"
@@ -177,3 +182,5 @@ msiexec uninstall /x "$work/higher.msi"
 case "$(user_path)" in *"Kudomat Zub"*) fail "msiexec /x left kzub's folder on the PATH" ;; esac
 ! "$KZ_WINE" reg query 'HKCU\Software\Kudomat Zub' >/dev/null 2>&1 || fail "msiexec /x left HKCU\\Software\\Kudomat Zub"
 echo "msi_test: msiexec /x removed the files, the shortcut, the Uninstall key and the PATH entry"
+kz_wine_stop
+rm -rf "$prefix"
