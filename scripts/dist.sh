@@ -112,7 +112,7 @@ mv "dist/$msi.part" "dist/$msi"
 (cd dist && sha256sum "$zip" "$msi" >SHA256SUMS)
 
 # The manifests, from what the installer's tables and the hashes say.
-property() { msiinfo export "dist/$msi" Property | awk -F'\t' -v p="$1" '$1 == p { print $2 }'; }
+property() { msiinfo export "dist/$msi" Property | tr -d '\r' | awk -F'\t' -v p="$1" '$1 == p { print $2 }'; }
 winget=dist/winget/manifests/z/ZubWorkshop/KudomatZub/$version
 mkdir -p "$winget" dist/scoop
 python3 - packaging "$winget" dist/scoop \
