@@ -162,8 +162,9 @@ else
   echo "msi_test: skipped starting the installed 32-bit programs: $KZ_WHY"
 fi
 
-# A higher version replaces it: one entry, the new one.
-packaging/msi.sh "${version%%.*}.$(( ${version#*.} + 1 ))" build/dist/release "$work/higher.msi" \
+# A higher version, the next minor release, replaces it: one entry, the new one.
+minor=${version#*.}
+packaging/msi.sh "${version%%.*}.$(( ${minor%%.*} + 1 ))" build/dist/release "$work/higher.msi" \
   "$(date +%s)" https://example.org/ >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
 higher=$(msiinfo export "$work/higher.msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
 msiexec upgrade /i "$work/higher.msi"
