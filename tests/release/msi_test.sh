@@ -122,8 +122,7 @@ trap 'kz_wine_stop; rm -rf "$work"' EXIT
 # No desktop entries in the Linux home for the shortcut.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 product=$(awk -F'\t' '$1 == "ProductCode" { print $2 }' "$work/Property")
-user_dir=$(ls -d "$prefix"/drive_c/users/*/AppData/Local | grep -v /Public/)
-user_dir=${user_dir%/AppData/Local}
+for user_dir in "$prefix"/drive_c/users/*; do [ "${user_dir##*/}" != Public ] && [ -d "$user_dir/AppData/Local" ] && break; done
 installed=$user_dir/AppData/Local/Programs/Kudomat\ Zub
 shortcut=$user_dir/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kudomat\ Zub.lnk
 uninstall='Software\Microsoft\Windows\CurrentVersion\Uninstall'

@@ -18,9 +18,9 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Kudomat Zub test" \
   -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
 KZ_SIGN_CERT=$work/cert.pem KZ_SIGN_KEY=$work/key.pem KZ_SIGN_TIMESTAMP= dist
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' dist/KudomatZub-*.zip "$work"
-cp dist/KudomatZub-*.msi "$work/"
-for file in KudomatZub.exe KudomatZub64.exe kzub.exe KudomatZub-*.msi; do
-  osslsigncode verify -CAfile "$work/cert.pem" -in "$work/"$file >"$work/verify" 2>&1 ||
+cp dist/KudomatZub-*.msi "$work/KudomatZub.msi"
+for file in KudomatZub.exe KudomatZub64.exe kzub.exe KudomatZub.msi; do
+  osslsigncode verify -CAfile "$work/cert.pem" -in "$work/$file" >"$work/verify" 2>&1 ||
     { cat "$work/verify" >&2; echo "sign_test: $file carries no valid signature" >&2; exit 1; }
 done
 dist
