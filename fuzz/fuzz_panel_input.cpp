@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int op = input.ConsumeIntegralInRange(0, 4);
     int moved = -1;  // the one knob that may move
     if (op == 0) app->PointerPress(coordinate(), coordinate());
-    if (op == 1) moved = before.HeldKnob(), app->PointerMove(coordinate());
+    if (op == 1) moved = before.session.panel.dragIndex, app->PointerMove(coordinate());
     if (op == 2) app->PointerRelease();
     if (op == 3) {
       moved = input.ConsumeIntegralInRange(-1, kSectionCount);
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (op == 4) app->Command(kCommands[input.ConsumeIntegralInRange(0, kCommandCount - 1)].id);
     const KudomatZub::State now = app->Save();
     const Panel& after = now.session.panel;
-    const int held = now.HeldKnob();
+    const int held = now.session.panel.dragIndex;
     Check(-1 <= held && held < kSectionCount);
     for (int s = 0; s < kSectionCount; ++s) {
       const SliderRecord& knob = after.sliders[s];

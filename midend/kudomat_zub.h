@@ -135,7 +135,6 @@ class KudomatZub {
   struct State {
     Session session;
     char sectionText[kSectionCount][kTextSize];
-    int HeldKnob() const { return session.panel.dragIndex; }  // or -1
   };
   State Save() const;
   void Restore(const State& state);

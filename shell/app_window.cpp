@@ -64,7 +64,9 @@ void MainWindow::ApplyScale(int dpi, const RECT* placed) {
   }
   if (controlFont_) DeleteObject(controlFont_);
   controlFont_ = font;
-  const SIZE outer = OuterSize(window_, kClientWidth * scale_, kClientHeight * scale_, dpi);
+  // At 1x the window keeps its outer size; scaled, it is sized to its client area.
+  const SIZE outer = scale_ == 1 ? SIZE{kWindowWidth, kWindowHeight}
+                                 : OuterSize(window_, kClientWidth * scale_, kClientHeight * scale_, dpi);
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (placed ? 0 : SWP_NOMOVE);
   SetWindowPos(window_, nullptr, placed ? placed->left : 0, placed ? placed->top : 0, outer.cx,
                outer.cy, flags);

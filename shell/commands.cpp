@@ -26,7 +26,9 @@ void MainWindow::ShowMenuItem(int commandId, bool greyed, int) {
 void MainWindow::CopyComment() {
   char comment[kCommentBoxSize] = {};
   GetWindowTextA(GetDlgItem(window_, IDC_COMMENT), comment, kCommentBoxSize);
-  CopyToClipboard(window_, comment);
+  // Another program held the clipboard: the comment box keeps the comment
+  // for Copy, and the warning sound says it did not reach the clipboard.
+  if (!CopyToClipboard(window_, comment)) MessageBeep(MB_ICONWARNING);
 }
 
 void MainWindow::Exit() { DestroyWindow(window_); }

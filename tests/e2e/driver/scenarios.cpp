@@ -143,7 +143,7 @@ std::string Differences(const Model& m, const Seen& s) {
 std::string Key(const Model& m) {
   std::string key(&m.state.sectionText[0][0], sizeof m.state.sectionText);
   for (const kz::SliderRecord& r : m.panel().sliders) key += Format("%d %d,", r.y, r.style);
-  return key + Format("%d %d %d ", m.state.HeldKnob(), m.panel().spelling, m.panel().role) + Line(m);
+  return key + Format("%d %d %d ", m.panel().dragIndex, m.panel().spelling, m.panel().role) + Line(m);
 }
 
 // The program and the models it may agree with, one for each second it may
