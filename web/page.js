@@ -60,24 +60,29 @@
   };
   Module.title = (text) => { document.title = $('caption').textContent = text; };
 
+  // Input that arrives during a flash waits, as in the window's message
+  // queue, and is carried out in order once the flash is over.
+  const waiting = [];
+  const whenIdle = (f) => (flashing ? waiting.push(f) : f());
+  const show = () => { paint(); sync(); };
   // Shows what a command or a flash step drew, then waits out the flash's
-  // next step, if any: nothing else is taken meanwhile, as in the window.
+  // next step, if any.
   const run = (delay) => {
-    paint();
-    sync();
+    show();
     flashing = delay >= 0;
-    if (!flashing) return delete document.body.dataset.busy;
-    document.body.dataset.busy = '1';
-    setTimeout(() => run(_kz_tick()), delay);
+    if (flashing) {
+      document.body.dataset.busy = '1';
+      return setTimeout(() => run(_kz_tick()), delay);
+    }
+    delete document.body.dataset.busy;
+    while (!flashing && waiting.length) waiting.shift()();
   };
-  const command = (id) => {
-    if (ready && !flashing) run(_kz_command(id));
-  };
+  const command = (id) => { if (ready) whenIdle(() => run(_kz_command(id))); };
 
-  // Buttons and checkboxes (already toggled when the click arrives); nothing
-  // is taken during a flash.
+  // Buttons and checkboxes. A checkbox the program has not yet heard of
+  // stays as it is; the program then sets it.
   document.querySelectorAll('#client [data-command]').forEach((control) => control.addEventListener('click', (e) => {
-    if (!ready || flashing) return e.preventDefault();
+    if (!ready || flashing) e.preventDefault();
     command(+control.dataset.command);
   }));
 
@@ -99,31 +104,24 @@
   const release = () => {
     if (grabbed < 0) return;
     grabbed = -1;
-    _kz_pointer(2, 0, 0);
-    paint();
-    sync();
+    whenIdle(() => { _kz_pointer(2, 0, 0); show(); });
   };
   knobs.forEach((knob, s) => {
     knob.addEventListener('keydown', (e) => {
       if (!(e.key in kSteps) || e.altKey || e.ctrlKey || e.metaKey) return;
       e.preventDefault();
-      if (!ready || flashing) return;
-      _kz_step_knob(s, kSteps[e.key]);
-      paint();
-      sync();
+      if (ready) whenIdle(() => { _kz_step_knob(s, kSteps[e.key]); show(); });
     });
     knob.addEventListener('pointerdown', (e) => {
-      if (!ready || flashing || e.button !== 0) return;
+      if (!ready || e.button !== 0) return;
       knob.setPointerCapture(e.pointerId);
       grabbed = s;
-      _kz_pointer(0, _kz_knob_x(s), _kz_knob_row(s));  // on the knob itself
-      paint();
+      whenIdle(() => { _kz_pointer(0, _kz_knob_x(s), _kz_knob_row(s)); show(); });  // on the knob itself
     });
     knob.addEventListener('pointermove', (e) => {
-      if (grabbed !== s || flashing) return;
-      _kz_pointer(1, 0, panelY(e));
-      paint();
-      sync();
+      if (grabbed !== s) return;
+      const y = panelY(e);
+      whenIdle(() => { _kz_pointer(1, 0, y); show(); });
     });
     ['pointerup', 'pointercancel', 'lostpointercapture'].forEach((type) => knob.addEventListener(type, release));
   });
