@@ -126,6 +126,7 @@ class LineOutput {
   }
 
   // 64 lines of the longest JSON, some 600 plain ones: one write each.
+  // (--help and the man page give its size.)
   char buffer_[64 * 1024];
   std::size_t used_ = 0;
   bool lineAtATime_ = false;
