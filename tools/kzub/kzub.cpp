@@ -11,8 +11,6 @@
 #include <unordered_set>
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <fcntl.h>
 #include <io.h>
 #include <stdlib.h>  // _doserrno
