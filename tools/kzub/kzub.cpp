@@ -65,8 +65,31 @@ bool ReaderGone(int error) {
 #endif
 }
 
+// Writes `n` bytes straight to the file descriptor, so that nothing below
+// kzub cuts a line where a buffer of its own happens to fill. False when the
+// write failed; kzub has then said why on stderr, unless the reader closed
+// the pipe, and stops.
+bool WriteOut(const char* data, std::size_t n) {
+  while (n > 0) {
+#ifdef _WIN32
+    const int written = _write(_fileno(stdout), data, static_cast<unsigned>(n));
+#else
+    const ssize_t written = write(STDOUT_FILENO, data, n);
+    if (written < 0 && errno == EINTR) continue;
+#endif
+    if (written <= 0) {
+      const int error = errno;
+      if (!ReaderGone(error)) std::fprintf(stderr, "kzub: cannot write: %s\n", std::strerror(error));
+      return false;
+    }
+    data += written;
+    n -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
 // Standard output, in whole lines only. Into a file or a pipe the lines
-// gather in a buffer that is written when the next line would not fit and at
+// gather in a buffer that is written when the next line might not fit and at
 // the end, as Unix filters do; into a terminal (a console on Windows, whose
 // C run-time has no line buffering) each line is written as soon as it is
 // composed. A stop signal ends the run after the current line with the
@@ -84,46 +107,29 @@ class LineOutput {
 #endif
   }
 
-  // Adds `n` bytes of whole lines. False when a write failed; kzub has then
-  // said why on stderr, unless the reader closed the pipe, and stops.
-  bool Put(const char* text, std::size_t n) {
-    if (used_ + n > sizeof buffer_ && !Flush()) return false;
-    if (n > sizeof buffer_) return WriteAll(text, n);
-    std::memcpy(buffer_ + used_, text, n);
+  // Where the next line is written, with room for kKzubJsonLineSize bytes;
+  // nullptr when the lines gathered had to be written out first and could
+  // not be.
+  char* Room() {
+    if (sizeof buffer_ - used_ < kKzubJsonLineSize && !Flush()) return nullptr;
+    return buffer_ + used_;
+  }
+
+  // Takes the `n` bytes of whole lines written at Room().
+  bool Add(std::size_t n) {
     used_ += n;
     return !lineAtATime_ || Flush();
   }
 
-  // Writes out what has gathered.
+  // Writes out the lines gathered.
   bool Flush() {
     const std::size_t n = used_;
     used_ = 0;
-    return WriteAll(buffer_, n);
+    return WriteOut(buffer_, n);
   }
 
  private:
-  // Straight to the file descriptor, so that nothing below kzub cuts a line
-  // where its own buffer happens to fill.
-  static bool WriteAll(const char* data, std::size_t n) {
-    while (n > 0) {
-#ifdef _WIN32
-      const int written = _write(_fileno(stdout), data, static_cast<unsigned>(n));
-#else
-      const ssize_t written = write(STDOUT_FILENO, data, n);
-      if (written < 0 && errno == EINTR) continue;
-#endif
-      if (written <= 0) {
-        const int error = errno;
-        if (!ReaderGone(error)) std::fprintf(stderr, "kzub: cannot write: %s\n", std::strerror(error));
-        return false;
-      }
-      data += written;
-      n -= static_cast<std::size_t>(written);
-    }
-    return true;
-  }
-
-  // 64 lines of the longest JSON, some 600 plain ones: one write each.
+  // 64 lines of the longest JSON, some 800 plain ones: one write each.
   // (--help and the man page give its size.)
   char buffer_[64 * 1024];
   std::size_t used_ = 0;
@@ -132,7 +138,7 @@ class LineOutput {
 
 LineOutput output;
 
-bool Write(const char* text) { return output.Put(text, std::strlen(text)) && output.Flush(); }
+bool Write(const char* text) { return WriteOut(text, std::strlen(text)); }
 
 // The signal that asked kzub to stop; 0 while none has. The handler only
 // sets it: the loop ends after the line under way and the lines gathered are
@@ -202,16 +208,23 @@ std::string GiveUpMessage(const KzubOptions& options, Seconds from) {
          ")" + (options.maxLength > 0 ? "; try a larger --max-length" : "");
 }
 
-// The comment as one line: plain, after its length mark, or as JSON.
+// The comment as one line: plain, after its length mark, or as JSON,
+// written straight into the output's buffer.
 bool PrintLine(const KzubOptions& options, Seconds second, const CapturedBoxes& boxes) {
-  char line[kKzubJsonLineSize];
+  char* const line = output.Room();
+  if (!line) return false;
   if (options.json) {
-    FormatJsonLine(second, boxes.mark, boxes.comment, line, sizeof line);
-  } else {
-    std::snprintf(line, sizeof line, "%s%s%s\n", options.mark ? boxes.mark : "",
-                  options.mark ? " " : "", boxes.comment);
+    FormatJsonLine(second, boxes.mark, boxes.comment, line, kKzubJsonLineSize);
+    return output.Add(std::strlen(line));
   }
-  return output.Put(line, std::strlen(line));
+  kzub_json_detail::BoundedLine out{line, kKzubJsonLineSize};
+  if (options.mark) {
+    out.Put(boxes.mark);
+    out.Put(" ", 1);
+  }
+  out.Put(boxes.comment);
+  out.Put("\n", 1);
+  return output.Add(static_cast<std::size_t>(out.at - line));
 }
 
 int Run(const KzubOptions& options) {
