@@ -138,6 +138,7 @@ class LineOutput {
 
 LineOutput output;
 
+// The --help and --version texts, each in one write.
 bool Write(const char* text) { return WriteOut(text, std::strlen(text)); }
 
 // The signal that asked kzub to stop; 0 while none has. The handler only
