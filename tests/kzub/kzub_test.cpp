@@ -154,18 +154,21 @@ TEST(KzubRun, PrintsTheComposersCommentsThatPassTheFilters) {
   }
 }
 
-// A signal half a second into a run of some 400 lines a second. SIGINT,
+// A signal half a second into a run of some hundred lines a second. SIGINT,
 // SIGTERM and SIGHUP end kzub after the line under way, every line found
 // written and whole, with the signal's status, though into a pipe kzub writes
 // whole buffers only: kill -9 there loses the lines not yet written, where a
 // terminal has had each at once. The first 20 lines are the model's.
 TEST(KzubRun, ASignalLeavesWholeLinesAndTheSignalsStatus) {
   const std::string args = " --max-length 57 --count 100000 --seed 0";
-  const std::string kill = "timeout --preserve-status -s KILL 0.5 " + kKzub + args;
+  auto signalled = [&](const std::string& signal, const char* more = "") {
+    return "timeout --preserve-status -s " + signal + " 0.5 " + kKzub + args + more;
+  };
   auto pipe = [&](const std::string& signal, const char* more = "") {
-    const std::string command = "timeout --preserve-status -s " + signal + " 0.5 " + kKzub + args + more;
     // The shell's own word on a kill -9 ("Killed") kept out of stderr.
-    return "{ " + (signal == "KILL" ? "sh -c '" + command + "; exit $?' 2>/dev/null" : command) +
+    return "{ " +
+           (signal == "KILL" ? "sh -c '" + signalled(signal) + "; exit $?' 2>/dev/null"
+                             : signalled(signal, more)) +
            "; echo status $? >&2; }";
   };
   const struct {
@@ -178,8 +181,9 @@ TEST(KzubRun, ASignalLeavesWholeLinesAndTheSignalsStatus) {
       {pipe("TERM", " --json") + kDecodeJson, 143, true, true},
       {pipe("HUP"), 129, true, false},
       {pipe("KILL"), 137, false, false},
-      {"{ script -qec '" + kill + "' /dev/null </dev/null; echo status $? >&2; } | tr -d '\\r'", 137,
-       true, false},
+      {"{ script -qec '" + signalled("KILL") + "' /dev/null </dev/null; echo status $? >&2; }" +
+           " | tr -d '\\r'",
+       137, true, false},
   };
   for (const auto& k : cases) {
     const RunResult run = RunShell(k.command);
