@@ -7,6 +7,7 @@
 #include "shell/panel_picture.h"
 #include "shell/scale.h"
 #include "shell/win32_text.h"
+#include "shell/window_access.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -95,6 +96,7 @@ void OnCreate(HWND window) {
                     window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), appInstance,
                     nullptr);
   }
+  AttachAccessibility(window, appInstance);
   ApplyScale(window, WindowDpi(window), nullptr);
 }
 
@@ -105,7 +107,7 @@ void OnPaint(HWND window) {
   const RECT& r = ps.rcPaint;
   const RECT part = {r.left / scale, r.top / scale, (r.right + scale - 1) / scale,
                      (r.bottom + scale - 1) / scale};
-  picture.Show(dc, part, scale);
+  ShowPanel(dc, part, scale, picture);
   EndPaint(window, &ps);
 }
 
@@ -123,6 +125,7 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       OnCreate(window);
       return 0;
     case WM_DESTROY:
+      DetachAccessibility();
       PostQuitMessage(0);
       return 0;
     case WM_PAINT:
@@ -142,10 +145,21 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       app.PointerMove(x, y);
       return 0;
     case WM_LBUTTONDOWN:
+      OnMouseUse(window);
       app.PointerPress(x, y);
       return 0;
     case WM_LBUTTONUP:
       app.PointerRelease();
+      return 0;
+    case WM_GETOBJECT:
+      return OnGetObject(window, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      OnSettingChange(window);
+      return 0;
+    case WM_UPDATEUISTATE:
+      DefWindowProcA(window, message, wParam, lParam);
+      OnUiStateChange(window);
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);
@@ -203,7 +217,8 @@ void AttachPanelSurface(HWND window) {
 
 void ShowPanelChanges() {
   const RECT changed = surface.TakeChanged();
-  picture.Show(windowDc, changed, scale);
+  ShowPanel(windowDc, changed, scale, picture);
+  if (mainWindow) AnnounceChanges(mainWindow);
 }
 
 LRESULT CALLBACK AppWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
