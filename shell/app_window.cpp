@@ -159,7 +159,7 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_UPDATEUISTATE:
       DefWindowProcA(window, message, wParam, lParam);
-      OnUiStateChange(window);
+      OnUiStateChange(wParam);
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);

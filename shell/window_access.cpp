@@ -49,7 +49,7 @@ class WindowAccess final : public AccessiblePanelSource, public KnobKeyTarget {
  public:
   HWND window = nullptr;
   int focused = -1;  // the knob with the keyboard focus
-  bool cuesHidden = false;  // UISF_HIDEFOCUS, as the window last said
+  bool cuesHidden = false;  // UISF_HIDEFOCUS: after mouse use
   PanelLooks looks;
   PanelAccessible* object = nullptr;
 
@@ -69,11 +69,13 @@ class WindowAccess final : public AccessiblePanelSource, public KnobKeyTarget {
   void TakeFocus(int section) override { SetFocus(KnobWindow(window, section)); }
 
   void StepKnob(int section, int rows) override {
+    cuesHidden = false;  // keyboard use, which Wine does not always pass on as a UI state
     app.StepKnob(section, rows);
     ShowPanelChanges();
   }
   void FocusKnob(int section) override {
     focused = section;
+    if (GetKeyState(VK_TAB) < 0) cuesHidden = false;
     ShowPanelChanges();
     if (section >= 0) NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, section + 1);
   }
@@ -98,7 +100,7 @@ void AttachAccessibility(HWND window, HINSTANCE instance) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   access.window = window;
   access.looks.ReadSettings();
-  OnUiStateChange(window);
+  access.cuesHidden = SendMessageA(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
   CreateKnobWindows(window, instance, access);
 }
 
@@ -123,10 +125,13 @@ void OnSettingChange(HWND window) {
 
 void OnMouseUse(HWND window) {
   SendMessageA(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  access.cuesHidden = true;  // whether or not the system keeps the state
 }
 
-void OnUiStateChange(HWND window) {
-  access.cuesHidden = SendMessageA(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
+void OnUiStateChange(WPARAM wParam) {
+  if (!(HIWORD(wParam) & UISF_HIDEFOCUS)) return;
+  if (LOWORD(wParam) == UIS_SET) access.cuesHidden = true;
+  if (LOWORD(wParam) == UIS_CLEAR) access.cuesHidden = false;
 }
 
 void ShowPanel(HDC target, const RECT& part, int k, const PanelPicture& picture) {

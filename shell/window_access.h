@@ -20,8 +20,8 @@ LRESULT OnGetObject(HWND window, WPARAM wParam, LPARAM lParam);
 void OnSettingChange(HWND window);
 // A mouse press: the focus ring hides until the keyboard is used again.
 void OnMouseUse(HWND window);
-// After WM_UPDATEUISTATE: whether keyboard cues (the focus ring) show.
-void OnUiStateChange(HWND window);
+// WM_UPDATEUISTATE: whether keyboard cues (the focus ring) show from now on.
+void OnUiStateChange(WPARAM wParam);
 // Shows `part` of the panel's picture on `target` at scale k, as it is to
 // be seen: in the system's colours under high contrast, with the focus
 // ring while keyboard cues show.

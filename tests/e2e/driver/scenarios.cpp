@@ -318,15 +318,17 @@ void Monkey() {
 
 }  // namespace
 
-void Scale();   // scale.cpp
-void Faults();  // faults.cpp
+void Scale();               // scale.cpp
+void Faults();              // faults.cpp
+void AccessibilityGroup();  // accessibility.cpp
 
 }  // namespace kze
 
 int main(int argc, char** argv) {
   using namespace kze;
   const std::map<std::string, void (*)()> scenarios = {
-      {"startup", Startup}, {"monkey", Monkey}, {"scale", Scale}, {"faults", Faults}};
+      {"startup", Startup}, {"monkey", Monkey}, {"scale", Scale}, {"faults", Faults},
+      {"accessibility", AccessibilityGroup}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string name = argv[i], value = (argv[i + 1][0] == '/' ? "Z:" : "") + std::string(argv[i + 1]);
@@ -337,7 +339,7 @@ int main(int argc, char** argv) {
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
-    std::fprintf(stderr, "usage: kzdriver startup|monkey|scale|faults --exe PATH --probe PATH --art DIR "
+    std::fprintf(stderr, "usage: kzdriver startup|monkey|scale|faults|accessibility --exe PATH --probe PATH --art DIR "
                          "[--seed N] [--steps N] [--dpi N]\n");
     return 2;
   }
