@@ -8,8 +8,6 @@ namespace kz {
 namespace {
 
 constexpr char kKnobClass[] = "KudomatZubKnob";
-// Control ids of the knob windows, beside the checkboxes' 400..402.
-constexpr int kFirstKnobId = 410;
 constexpr int kWholeTrack = kBottomRow - kTopRow;
 
 KnobKeyTarget* knobTarget;
@@ -74,7 +72,7 @@ void CreateKnobWindows(HWND parent, HINSTANCE instance, KnobKeyTarget& target) {
   RegisterClassExA(&wc);
   for (int s = 0; s < kSectionCount; ++s) {
     HWND knob = CreateWindowExA(0, kKnobClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstKnobId + s)), instance,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstKnobWindowId + s)), instance,
                                 nullptr);
     // Next after its checkbox in the tab order, which is the order of the
     // children.
@@ -83,10 +81,10 @@ void CreateKnobWindows(HWND parent, HINSTANCE instance, KnobKeyTarget& target) {
   }
 }
 
-HWND KnobWindow(HWND parent, int section) { return GetDlgItem(parent, kFirstKnobId + section); }
+HWND KnobWindow(HWND parent, int section) { return GetDlgItem(parent, kFirstKnobWindowId + section); }
 
 int KnobOfWindow(HWND window) {
-  const int section = GetDlgCtrlID(window) - kFirstKnobId;
+  const int section = GetDlgCtrlID(window) - kFirstKnobWindowId;
   return 0 <= section && section < kSectionCount ? section : -1;
 }
 

@@ -26,6 +26,9 @@ class KnobKeyTarget {
 // every other key.
 int KnobKeyRows(WPARAM key);
 
+// The knob windows' control ids, in section order, beside the checkboxes'.
+constexpr int kFirstKnobWindowId = 410;
+
 // Makes the three knob windows of `parent`, once its checkboxes exist.
 void CreateKnobWindows(HWND parent, HINSTANCE instance, KnobKeyTarget& target);
 HWND KnobWindow(HWND parent, int section);

@@ -96,8 +96,6 @@ Told told = {{-1, -1, -1}, {}, ""};
 }  // namespace
 
 void AttachAccessibility(HWND window, HINSTANCE instance) {
-  // Incoming IAccessible calls run on this thread, from its message loop.
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   access.window = window;
   access.looks.ReadSettings();
   access.cuesHidden = SendMessageA(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
@@ -115,7 +113,13 @@ LRESULT OnGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
   if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || window != access.window) {
     return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
   }
-  if (!access.object) access.object = new PanelAccessible(window, access);
+  if (!access.object) {
+    // Clients' calls come to this thread, from its message loop. COM starts
+    // when the first client asks: started with the window, it keeps Wine's
+    // modal dialogs from taking a posted BM_CLICK on OK.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    access.object = new PanelAccessible(window, access);
+  }
   return LresultFromObject(__uuidof(IAccessible), wParam, access.object);
 }
 

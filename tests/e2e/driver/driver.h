@@ -85,7 +85,8 @@ struct Model {
   // and then the rows may have been drawn in.
   static std::vector<Model> AtStart(unsigned t0, unsigned t1);
   // A message to the main window in `second`: WM_COMMAND (a: the id; a checkbox
-  // has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
+  // has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y), or
+  // WM_KEYDOWN on a knob (a: its section, b: the rows its key moves it).
   void Message(unsigned second, UINT message, int a, int b = 0);
   kz::Raster Painting() const;  // the native raster's fresh painting of the client area
 };

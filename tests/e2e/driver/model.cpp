@@ -75,6 +75,7 @@ void Model::Message(unsigned second, UINT message, int a, int b) {
   if (message == WM_MOUSEMOVE) app.PointerMove(a, b);
   if (message == WM_LBUTTONDOWN) app.PointerPress(a, b);
   if (message == WM_LBUTTONUP) app.PointerRelease();
+  if (message == WM_KEYDOWN) app.StepKnob(a, b);
   if (message == WM_COMMAND) {
     const int box = a - kz::kSectionCheckboxes[0];
     if (0 <= box && box < kz::kSectionCount) frontEnd.checked[box] = !frontEnd.checked[box];
