@@ -27,6 +27,8 @@ ctest --test-dir build/win64 --output-on-failure -R '^pe_'
 
 echo "== the release, signed with a throwaway certificate and unsigned"
 tests/release/sign_test.sh
+echo "== the installer under Wine, and the winget and Scoop manifests"
+tests/release/msi_test.sh
 
 source scripts/wine-env.sh
 kz_choose_build

@@ -20,8 +20,6 @@ LRESULT CALLBACK KnobProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return DLGC_WANTARROWS;
     case WM_KEYDOWN:
       if (const int rows = KnobKeyRows(wParam)) {
-        // Keyboard use: the focus ring shows.
-        SendMessageA(GetParent(window), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         knobTarget->StepKnob(section, rows);
         return 0;
       }

@@ -2,38 +2,16 @@
 #include "shell/window_access.h"
 
 #include <cstdio>
-#include <cstring>
-
-#include "compose/generator.h"
-#include "shell/app.h"
-#include "shell/knob_windows.h"
-#include "shell/panel_accessible.h"
-#include "shell/panel_looks.h"
 
 namespace kz {
 namespace {
 
-constexpr const char* kSectionNames[kSectionCount] = {"Beginning", "Middle", "End"};
-constexpr const char* kStyleNames[] = {
-#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue) name,
-#include "resources/styles.def"
-#undef KZ_STYLE
-};
-
-// The knob's place on the Edit menu's scale: +100 on the top row, 0 on the
-// middle one, -100 on the bottom one; and as the page's slider says it.
-int KnobValue(int row) {
-  const int above = kMiddleRow - row, below = row - kMiddleRow;
-  const int span = row <= kMiddleRow ? kMiddleRow - kTopRow : kBottomRow - kMiddleRow;
-  const int scaled = 100 * (row <= kMiddleRow ? above : below);
-  return (row <= kMiddleRow ? 1 : -1) * ((scaled + span / 2) / span);
-}
-void KnobValueText(int section, char* text, int size) {
-  const int y = app.panel().sliders[section].y, value = KnobValue(KnobRow(y));
-  const char* leftOut = IsShown(y) ? "" : ", left out";
-  if (value > 0) std::snprintf(text, static_cast<size_t>(size), "+ %d%s", value, leftOut);
-  if (value < 0) std::snprintf(text, static_cast<size_t>(size), "-  %d%s", -value, leftOut);
-  if (value == 0) std::snprintf(text, static_cast<size_t>(size), "+|-  0%s", leftOut);
+// The knob's tile, from its centre, in panel pixels.
+SliderRecord Tile(const KnobView& knob) {
+  SliderRecord tile = {};
+  tile.x = knob.x - kTileSize / 2;
+  tile.y = KnobTop(knob.row);
+  return tile;
 }
 
 // Screen pixels per panel pixel, from the client area's width.
@@ -44,127 +22,96 @@ int ScaleOf(HWND window) {
   return k > 0 ? k : 1;
 }
 
-// What the window shows and tells about the panel besides its picture.
-class WindowAccess final : public AccessiblePanelSource, public KnobKeyTarget {
- public:
-  HWND window = nullptr;
-  int focused = -1;  // the knob with the keyboard focus
-  bool cuesHidden = false;  // UISF_HIDEFOCUS: after mouse use
-  PanelLooks looks;
-  PanelAccessible* object = nullptr;
-
-  Knob ReadKnob(int section) override {
-    const SliderRecord& r = app.panel().sliders[section];
-    const int k = ScaleOf(window);
-    Knob knob = {kSectionNames[section], {}, r.enabled != 0, focused == section,
-                 {r.x * k, r.y * k, (r.x + kTileSize) * k, (r.y + kTileSize) * k}};
-    KnobValueText(section, knob.value, sizeof knob.value);
-    return knob;
-  }
-  void ReadChoices(char* text, int size) override {
-    const Panel& p = app.panel();
-    std::snprintf(text, static_cast<size_t>(size), "%s, %s, %s", kStyleNames[p.sliders[0].style],
-                  p.spelling ? "American" : "European", p.role ? "As Seller" : "As Buyer");
-  }
-  void TakeFocus(int section) override { SetFocus(KnobWindow(window, section)); }
-
-  void StepKnob(int section, int rows) override {
-    cuesHidden = false;  // keyboard use, which Wine does not always pass on as a UI state
-    app.StepKnob(section, rows);
-    ShowPanelChanges();
-  }
-  void FocusKnob(int section) override {
-    focused = section;
-    if (GetKeyState(VK_TAB) < 0) cuesHidden = false;
-    ShowPanelChanges();
-    if (section >= 0) NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, section + 1);
-  }
-
-  // The ring shows around the focused knob while keyboard cues show.
-  int Ring() const { return cuesHidden ? -1 : focused; }
-};
-WindowAccess access;
-
-// What screen readers were last told.
-struct Told {
-  int y[kSectionCount];
-  bool enabled[kSectionCount];
-  char choices[64];
-};
-Told told = {{-1, -1, -1}, {}, ""};
-
 }  // namespace
 
-void AttachAccessibility(HWND window, HINSTANCE instance) {
-  access.window = window;
-  access.looks.ReadSettings();
-  access.cuesHidden = SendMessageA(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
-  CreateKnobWindows(window, instance, access);
+void WindowAccess::Attach(HWND window, HINSTANCE instance, KnobKeyTarget& keys) {
+  window_ = window;
+  looks_.ReadSettings();
+  cuesHidden_ = SendMessageA(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
+  CreateKnobWindows(window, instance, keys);
 }
 
-void DetachAccessibility() {
-  if (!access.object) return;
-  access.object->Disconnect();
-  access.object->Release();
-  access.object = nullptr;
+void WindowAccess::Detach() {
+  if (!object_) return;
+  object_->Disconnect();
+  object_->Release();
+  object_ = nullptr;
 }
 
-LRESULT OnGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
-  if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || window != access.window) {
-    return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
+LRESULT WindowAccess::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
+    return DefWindowProcA(window_, WM_GETOBJECT, wParam, lParam);
   }
-  if (!access.object) {
+  if (!object_) {
     // Clients' calls come to this thread, from its message loop. COM starts
     // when the first client asks: started with the window, it keeps Wine's
     // modal dialogs from taking a posted BM_CLICK on OK.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    access.object = new PanelAccessible(window, access);
+    object_ = new PanelAccessible(window_, *this);
   }
-  return LresultFromObject(__uuidof(IAccessible), wParam, access.object);
+  return LresultFromObject(__uuidof(IAccessible), wParam, object_);
 }
 
-void OnSettingChange(HWND window) {
-  if (access.looks.ReadSettings()) InvalidateRect(window, nullptr, FALSE);
+void WindowAccess::OnSettingChange() {
+  if (looks_.ReadSettings()) InvalidateRect(window_, nullptr, FALSE);
 }
 
-void OnMouseUse(HWND window) {
-  SendMessageA(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
-  access.cuesHidden = true;  // whether or not the system keeps the state
-}
-
-void OnUiStateChange(WPARAM wParam) {
+void WindowAccess::OnUiStateChange(WPARAM wParam) {
   if (!(HIWORD(wParam) & UISF_HIDEFOCUS)) return;
-  if (LOWORD(wParam) == UIS_SET) access.cuesHidden = true;
-  if (LOWORD(wParam) == UIS_CLEAR) access.cuesHidden = false;
+  if (LOWORD(wParam) == UIS_SET) cuesHidden_ = true;
+  if (LOWORD(wParam) == UIS_CLEAR) cuesHidden_ = false;
 }
 
-void ShowPanel(HDC target, const RECT& part, int k, const PanelPicture& picture) {
-  const Panel& p = app.panel();
+void WindowAccess::ShowCues(bool shown) {
+  SendMessageA(window_, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+  cuesHidden_ = !shown;
+}
+
+void WindowAccess::Show(HDC target, const RECT& part, int k, const PanelPicture& picture) {
+  SliderRecord tiles[kSectionCount];
   KnobLook looks[kSectionCount];
+  int ring = -1;
   for (int s = 0; s < kSectionCount; ++s) {
-    looks[s] = {p.sliders[s].enabled != 0, access.focused == s || p.dragIndex == s};
+    const KnobView knob = app_.Knob(s);
+    tiles[s] = Tile(knob);
+    looks[s] = {knob.enabled, knob.focused || knob.held};
+    if (knob.focused && !cuesHidden_) ring = s;
   }
-  access.looks.Show(target, part, k, picture, p.sliders, looks, access.Ring());
+  looks_.Show(target, part, k, picture, tiles, looks, ring);
 }
 
-void AnnounceChanges(HWND window) {
-  const Panel& p = app.panel();
-  for (int s = 0; s < kSectionCount; ++s) {
-    if (p.sliders[s].y != told.y[s]) {
-      told.y[s] = p.sliders[s].y;
-      NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, s + 1);
-    }
-    if ((p.sliders[s].enabled != 0) != told.enabled[s]) {
-      told.enabled[s] = p.sliders[s].enabled != 0;
-      NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, s + 1);
-    }
-  }
-  char choices[sizeof told.choices];
-  access.ReadChoices(choices, sizeof choices);
-  if (std::strcmp(choices, told.choices) != 0) {
-    std::memcpy(told.choices, choices, sizeof choices);
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+void WindowAccess::Announce(Change what, int section) {
+  switch (what) {
+    case Change::KnobValue:
+      NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window_, OBJID_CLIENT, section + 1);
+      break;
+    case Change::KnobFocus:
+      // After the system's own event for the knob's window.
+      if (section >= 0) NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, section + 1);
+      break;
+    case Change::SectionState:
+      NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window_, OBJID_CLIENT, section + 1);
+      break;
+    case Change::Choices:
+      NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+      break;
   }
 }
+
+AccessiblePanelSource::Knob WindowAccess::ReadKnob(int section) {
+  const KnobView view = app_.Knob(section);
+  const SliderRecord tile = Tile(view);
+  const int k = ScaleOf(window_);
+  Knob knob = {KudomatZub::SectionName(section), {}, view.enabled, view.focused,
+               {tile.x * k, tile.y * k, (tile.x + kTileSize) * k, (tile.y + kTileSize) * k}};
+  std::snprintf(knob.value, sizeof knob.value, "%s", app_.KnobValueText(section).text);
+  return knob;
+}
+
+void WindowAccess::ReadChoices(char* text, int size) {
+  std::snprintf(text, static_cast<size_t>(size), "%s", app_.Choices().text);
+}
+
+void WindowAccess::TakeFocus(int section) { SetFocus(KnobWindow(window_, section)); }
 
 }  // namespace kz

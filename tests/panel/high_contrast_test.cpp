@@ -23,9 +23,9 @@ std::vector<Colour> Painting(SliderRecord (&sliders)[kSectionCount]) {
   static KudomatZub app(strings, surface, frontEnd);
   app.Command(IDM_ENABLE_ALL);
   const int rows[] = {60, 82, 104};
-  for (int s = 0; s < kSectionCount; ++s) app.StepKnob(s, KnobRow(app.panel().sliders[s].y) - rows[s]);
+  for (int s = 0; s < kSectionCount; ++s) app.StepKnob(s, app.Knob(s).row - rows[s]);
   app.Repaint();
-  for (int s = 0; s < kSectionCount; ++s) sliders[s] = app.panel().sliders[s];
+  for (int s = 0; s < kSectionCount; ++s) sliders[s] = app.Save().session.panel.sliders[s];
   std::vector<Colour> pixels;
   for (int y = 0; y < raster.Height(); ++y) {
     for (int x = 0; x < raster.Width(); ++x) pixels.push_back(raster.At(x, y));

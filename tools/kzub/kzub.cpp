@@ -18,6 +18,7 @@
 #include "compose/composer.h"
 #include "compose/random.h"
 #include "compose/stored_strings.h"
+#include "midend/kudomat_zub.h"
 #include "tools/kzub/kzub_json.h"
 #include "tools/kzub/kzub_options.h"
 
@@ -27,10 +28,6 @@
 
 namespace kz {
 namespace {
-
-// The second the next comment is composed in.
-Seconds currentSecond = 0;
-Seconds ToolClock() { return currentSecond; }
 
 // Remembers what the composer shows, as the window's two boxes would.
 class CapturedBoxes final : public CommentDisplay {
@@ -111,11 +108,10 @@ int Run(const KzubOptions& options) {
   composer.LoadWordLists();
   composer.LoadSpellingPairs();
 
-  ComposeSettings settings = {options.style, options.role, options.spelling, {}};
-  for (int s = 0; s < kSectionCount; ++s)
-    settings.sections[s] = {KnobTop(options.knobRows[s]), true};
-
-  SetClock(ToolClock);
+  const bool none[kSectionCount] = {};
+  ComposeSettings settings =
+      SettingsFor(options.style, options.role, options.spelling, options.knobRows, none);
+  Random random;
   const Seconds first = options.seedGiven ? options.seed : SystemClockSeconds();
   // The comments printed so far, for --unique: at most --count of them, at
   // about 160 bytes each (160 MB for the largest count).
@@ -123,8 +119,8 @@ int Run(const KzubOptions& options) {
   if (options.unique) printed.reserve(options.count);
   std::uint32_t skipped = 0;  // seconds in a row whose comment was not printed
   for (Seconds second = first, done = 0; done < options.count; ++second) {
-    currentSecond = second;
-    composer.Compose(settings);
+    random.Seed(SeedOfSecond(second));
+    composer.Compose(settings, random);
     const bool fits = options.maxLength == 0 ||
                       std::strlen(boxes.comment) <= static_cast<std::size_t>(options.maxLength);
     if (!fits || (options.unique && !printed.insert(boxes.comment).second)) {
@@ -135,9 +131,8 @@ int Run(const KzubOptions& options) {
     skipped = 0;
     if (!PrintLine(options, second, boxes)) return kStopped;
     if (++done == 1) {  // frozen sections keep the first printed comment's text
-      for (int s = 0; s < kSectionCount; ++s) {
-        if (options.frozen[s]) settings.sections[s].enabled = false;
-      }
+      settings = SettingsFor(options.style, options.role, options.spelling, options.knobRows,
+                             options.frozen);
     }
   }
   return kDone;

@@ -177,8 +177,8 @@ void AccessibilityGroup() {
       {IDM_MIDDLE_MIDDLE, EVENT_OBJECT_VALUECHANGE, 2, {left.c_str(), "+|-  0", left.c_str()}, nullptr},
       {IDM_FREEZE_MIDDLE, EVENT_OBJECT_STATECHANGE, 2, {left.c_str(), "+|-  0", left.c_str()}, nullptr},
       {IDM_ENABLE_ALL, EVENT_OBJECT_STATECHANGE, 2, {left.c_str(), "+|-  0", left.c_str()}, nullptr},
-      {IDM_CHATTY, EVENT_OBJECT_DESCRIPTIONCHANGE, 0, {left.c_str(), "+|-  0", left.c_str()}, "Chatty, American, As Seller"},
-      {IDM_EUROPEAN, EVENT_OBJECT_DESCRIPTIONCHANGE, 0, {left.c_str(), "+|-  0", left.c_str()}, "Chatty, European, As Seller"},
+      {IDM_CHATTY, EVENT_OBJECT_DESCRIPTIONCHANGE, 0, {left.c_str(), "+|-  0", left.c_str()}, "American, As Seller, Chatty"},
+      {IDM_EUROPEAN, EVENT_OBJECT_DESCRIPTIONCHANGE, 0, {left.c_str(), "+|-  0", left.c_str()}, "European, As Seller, Chatty"},
   };
   for (const Step& s : steps) {
     p.Command(s.command);
