@@ -202,8 +202,10 @@ const checks = {
   // Forced colours: the canvas holds only what Canvas, CanvasText, Highlight and GrayText resolve to; the
   // focused knob is in Highlight, a frozen section's in GrayText, the others in CanvasText.
   async forced() {
-    await page.emulateMediaFeatures([{ name: 'forced-colors', value: 'active' }]);
-    await set('classic', 'american', 'seller', 'middle'); await command(ID.IDM_FREEZE_MIDDLE); await page.focus('.knob[data-section="2"]');
+    const cdp = await page.createCDPSession(), emulate = (value) => cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value }] });
+    await emulate('active');
+    await set('classic', 'american', 'seller', 'middle'); await command(ID.IDM_FREEZE_MIDDLE);
+    await page.bringToFront(); await page.focus('.knob[data-section="2"]');
     const got = await js(() => {
       const probe = document.body.appendChild(document.createElement('span'));
       probe.style.forcedColorAdjust = 'none';
@@ -213,7 +215,7 @@ const checks = {
       for (let i = 0; i < d.length; i += 4) seen.add(system.indexOf(at(i)));
       return [[...seen].sort(), [108, 208, 408].map((x) => system.indexOf(at((82 * 614 + x) * 4)))];
     });
-    await page.emulateMediaFeatures(null);
+    await emulate(''), await cdp.detach();
     return [got, [[0, 1, 2, 3], [1, 3, 2]]];
   },
   // A program that cannot be fetched, or a page opened as a file, is said so on the page.
