@@ -21,6 +21,7 @@ serve:
 
 bench:
 	@scripts/deps.sh && scripts/build.sh native && build/native/bench/kz_bench
+	@bench/kzub/run.sh
 	@bench/program/run.sh
 	@bench/web/run.sh
 

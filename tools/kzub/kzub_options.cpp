@@ -273,6 +273,9 @@ std::string Usage() {
          std::to_string(kKzubSkipLimit) +
          " seconds in a row\ngave no comment to print, or when standard output could not be "
          "written (a\nclosed pipe ends kzub quietly); 2 on bad input.\n"
+         "Lines reach a terminal one at a time and a file or a pipe 64 KB at a time.\n"
+         "Ctrl+C, SIGTERM and SIGHUP stop kzub after the current line, every line found\n"
+         "written; kill -9 loses those not yet written (at most 64 KB).\n"
          "Example: 20 different comments that fit an 80-character feedback form:\n"
          "  kzub --max-length 80 --unique --count 20\n";
 }
