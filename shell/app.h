@@ -10,10 +10,11 @@
 #include "shell/gdi_surface.h"
 #include "shell/panel_picture.h"
 #include "shell/win32_text.h"
+#include "shell/window_access.h"
 
 namespace kz {
 
-class MainWindow final : public FrontEnd {
+class MainWindow final : public FrontEnd, public KnobKeyTarget {
  public:
   explicit MainWindow(HINSTANCE instance);
   MainWindow(const MainWindow&) = delete;
@@ -33,6 +34,9 @@ class MainWindow final : public FrontEnd {
   void Exit() override;
   void ShowDialog(int dialogId) override;
   void Announce(Change what, int section) override;
+  // KnobKeyTarget: a knob's keys and keyboard focus.
+  void StepKnob(int section, int rows) override;
+  void FocusKnob(int section) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -57,6 +61,7 @@ class MainWindow final : public FrontEnd {
   int scale_ = 1;
   HFONT controlFont_ = nullptr;
   KudomatZub app_;
+  WindowAccess access_;
 };
 
 }  // namespace kz

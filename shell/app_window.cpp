@@ -44,7 +44,7 @@ const ChildControl kChildControls[] = {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance)
-    : instance_(instance), app_(strings_, surface_, *this) {
+    : instance_(instance), app_(strings_, surface_, *this), access_(app_) {
   strings_.module = instance;
   surface_.module = instance;
 }
@@ -80,6 +80,7 @@ void MainWindow::OnCreate() {
                     window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
                     nullptr);
   }
+  access_.Attach(window_, instance_, *this);
   ApplyScale(WindowDpi(window_), nullptr);
 }
 
@@ -90,7 +91,7 @@ void MainWindow::OnPaint() {
   const RECT& r = ps.rcPaint;
   const RECT part = {r.left / scale_, r.top / scale_, (r.right + scale_ - 1) / scale_,
                      (r.bottom + scale_ - 1) / scale_};
-  picture_.Show(dc, part, scale_);
+  access_.Show(dc, part, scale_, picture_);
   EndPaint(window_, &ps);
 }
 
@@ -121,6 +122,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCreate();
       return 0;
     case WM_DESTROY:
+      access_.Detach();
       PostQuitMessage(0);
       return 0;
     case WM_PAINT:
@@ -141,11 +143,21 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       app_.PointerMove(y);
       return 0;
     case WM_LBUTTONDOWN:
+      access_.ShowCues(false);
       app_.PointerPress(x, y);
       return 0;
     case WM_LBUTTONUP:
       app_.PointerRelease();
       return 0;
+    case WM_GETOBJECT:
+      return access_.OnGetObject(wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      access_.OnSettingChange();
+      return 0;
+    case WM_UPDATEUISTATE:
+      access_.OnUiStateChange(wParam);
+      break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -209,7 +221,21 @@ bool MainWindow::Create(int showState) {
 void MainWindow::ShowPanelChanges() {
   if (!windowDc_) return;
   const RECT changed = surface_.TakeChanged();
-  picture_.Show(windowDc_, changed, scale_);
+  access_.Show(windowDc_, changed, scale_, picture_);
+}
+
+// A knob's keys and focus reach the knob's own window, not this one: what
+// they change is shown here. Keys, and Tab to a knob, show the focus ring.
+void MainWindow::StepKnob(int section, int rows) {
+  access_.ShowCues(true);
+  app_.StepKnob(section, rows);
+  ShowPanelChanges();
+}
+
+void MainWindow::FocusKnob(int section) {
+  if (GetKeyState(VK_TAB) < 0) access_.ShowCues(true);
+  app_.FocusKnob(section);
+  ShowPanelChanges();
 }
 
 }  // namespace kz

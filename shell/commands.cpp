@@ -35,6 +35,6 @@ void MainWindow::Exit() { DestroyWindow(window_); }
 
 void MainWindow::ShowDialog(int dialogId) { ShowInfoDialog(instance_, window_, dialogId); }
 
-void MainWindow::Announce(Change, int) {}
+void MainWindow::Announce(Change what, int section) { access_.Announce(what, section); }
 
 }  // namespace kz

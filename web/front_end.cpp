@@ -10,6 +10,7 @@
 
 #include "compose/stored_strings.h"
 #include "midend/kudomat_zub.h"
+#include "panel/high_contrast.h"
 #include "panel/raster.h"
 #include "web/compiled_bitmaps.h"
 
@@ -46,8 +47,11 @@ CompiledBitmaps bitmaps;
 RasterSurface surface(raster, &bitmaps);
 PageFrontEnd frontEnd;
 KudomatZub app(strings, surface, frontEnd);
-std::vector<std::uint8_t> rgba;  // what the canvas shows, 4 bytes a pixel
+std::vector<Colour> shown;       // the raster as the canvas shows it
+std::vector<std::uint8_t> rgba;  // the same, 4 bytes a pixel
 ShortText said;                  // the last text handed to the page
+bool forcedColours = false;
+SystemColours systemColours = {};
 
 }  // namespace
 }  // namespace kz
@@ -104,19 +108,41 @@ EMSCRIPTEN_KEEPALIVE const char* kz_choices() {
 // or resized.
 EMSCRIPTEN_KEEPALIVE void kz_paint() { app.Repaint(); }
 
-// The raster as it is now, as RGBA.
+// Forced colours (the browser's high contrast): on, with what Canvas,
+// CanvasText, Highlight and GrayText resolve to (0xBBGGRR), or off.
+EMSCRIPTEN_KEEPALIVE void kz_forced_colours(int on, int canvas, int text, int highlight, int grey) {
+  forcedColours = on != 0;
+  systemColours = {static_cast<Colour>(canvas), static_cast<Colour>(text), static_cast<Colour>(highlight),
+                   static_cast<Colour>(grey)};
+}
+// Knob `section` has the keyboard focus; -1: none has.
+EMSCRIPTEN_KEEPALIVE void kz_focus_knob(int section) { app.FocusKnob(section); }
+
+// The raster as it is now, as RGBA; in the system colours under forced colours.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* kz_pixels() {
-  const int w = raster.Width();
-  rgba.resize(static_cast<std::size_t>(w * raster.Height() * 4));
-  for (int y = 0; y < raster.Height(); ++y) {
-    for (int x = 0; x < w; ++x) {
-      const Colour c = raster.At(x, y);
-      std::uint8_t* p = &rgba[static_cast<std::size_t>((y * w + x) * 4)];
-      p[0] = c & 0xFF;
-      p[1] = (c >> 8) & 0xFF;
-      p[2] = (c >> 16) & 0xFF;
-      p[3] = 0xFF;
+  const int w = raster.Width(), h = raster.Height();
+  shown.resize(static_cast<std::size_t>(w * h));
+  for (int i = 0; i < w * h; ++i) shown[i] = raster.At(i % w, i / w);
+  if (forcedColours) {
+    SliderRecord tiles[kSectionCount] = {};
+    KnobLook looks[kSectionCount];
+    for (int s = 0; s < kSectionCount; ++s) {
+      const KnobView knob = app.Knob(s);
+      tiles[s].x = knob.x - kTileSize / 2, tiles[s].y = KnobTop(knob.row);
+      looks[s] = {knob.enabled, knob.focused || knob.held};
     }
+    std::vector<Colour> mapped(shown.size());
+    HighContrastPicture(shown.data(), w, h, tiles, looks, systemColours, mapped.data());
+    shown.swap(mapped);
+  }
+  rgba.resize(static_cast<std::size_t>(w * h * 4));
+  for (int i = 0; i < w * h; ++i) {
+    const Colour c = shown[i];
+    std::uint8_t* p = &rgba[static_cast<std::size_t>(i * 4)];
+    p[0] = c & 0xFF;
+    p[1] = (c >> 8) & 0xFF;
+    p[2] = (c >> 16) & 0xFF;
+    p[3] = 0xFF;
   }
   return rgba.data();
 }

@@ -124,7 +124,28 @@
       whenIdle(() => { _kz_pointer(1, 0, y); show(); });
     });
     ['pointerup', 'pointercancel', 'lostpointercapture'].forEach((type) => knob.addEventListener(type, release));
+    knob.addEventListener('focus', () => ready && whenIdle(() => { _kz_focus_knob(s); show(); }));
+    knob.addEventListener('blur', () => ready && whenIdle(() => { _kz_focus_knob(-1); show(); }));
   });
+
+  // Forced colours (high contrast): a canvas keeps its own colours, so the
+  // program draws the panel in what the system colours resolve to here.
+  const forced = matchMedia('(forced-colors: active)');
+  const force = () => {
+    if (!forced.matches) return _kz_forced_colours(0, 0, 0, 0, 0), ready && paint();
+    const probe = document.createElement('span');
+    probe.style.forcedColorAdjust = 'none';
+    document.body.append(probe);
+    const colours = ['Canvas', 'CanvasText', 'Highlight', 'GrayText'].map((name) => {
+      probe.style.color = name;
+      const [r, g, b] = getComputedStyle(probe).color.match(/\d+/g).map(Number);
+      return r | g << 8 | b << 16;
+    });
+    probe.remove();
+    _kz_forced_colours(1, ...colours);
+    if (ready) paint();
+  };
+  forced.addEventListener('change', force);
 
   // The panel's size: the window's own (an integer number of device pixels
   // per panel pixel) where it fits, else the largest that fits; integer
@@ -169,6 +190,7 @@
   // files for offline use, starts after that frame.
   Module.onRuntimeInitialized = () => {
     fit();
+    force();
     _kz_start();
     paint();
     sync();

@@ -12,7 +12,8 @@ dump = subprocess.run([objdump, "-p", exe], capture_output=True, text=True, chec
 assert f"file format {form}\n" in dump, f"{exe}: not {form}"
 assert re.search(rf"\nSubsystem\s+0000000{subsystem}", dump), f"{exe}: not of subsystem {subsystem}"
 dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
-assert dlls <= {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}, f"{exe} imports {dlls}"
+assert dlls <= {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll", "ole32.dll", "oleacc.dll",
+                "oleaut32.dll"}, f"{exe} imports {dlls}"
 with tempfile.TemporaryDirectory() as folder:  # windres writes a .res to a file only
     out = os.path.join(folder, "x.res")
     if subprocess.run([windres, "-i", exe, "-O", "res", "-o", out], capture_output=True).returncode:

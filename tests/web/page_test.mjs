@@ -209,6 +209,25 @@ const checks = {
     await offline(false);
     return [got, kzub(second, 'flat', 'american', 'buyer', ['middle', 'middle', 'middle'])];
   },
+  // Forced colours: the canvas holds only what Canvas, CanvasText, Highlight and GrayText resolve to; the
+  // focused knob is in Highlight, a frozen section's in GrayText, the others in CanvasText.
+  async forced() {
+    const cdp = await page.createCDPSession(), emulate = (value) => cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value }] });
+    await emulate('active');
+    await set('classic', 'american', 'seller', 'middle'); await command(ID.IDM_FREEZE_MIDDLE);
+    await page.bringToFront(); await page.focus('.knob[data-section="2"]');
+    const got = await js(() => {
+      const probe = document.body.appendChild(document.createElement('span'));
+      probe.style.forcedColorAdjust = 'none';
+      const system = ['Canvas', 'CanvasText', 'Highlight', 'GrayText'].map((c) => (probe.style.color = c, getComputedStyle(probe).color.match(/\d+/g).slice(0, 3).join()));
+      const d = document.getElementById('panel').getContext('2d').getImageData(0, 0, 614, 227).data;
+      const at = (i) => Array.from(d.slice(i, i + 3)).join(), seen = new Set();
+      for (let i = 0; i < d.length; i += 4) seen.add(system.indexOf(at(i)));
+      return [[...seen].sort(), [108, 208, 408].map((x) => system.indexOf(at((82 * 614 + x) * 4)))];
+    });
+    await emulate(''), await cdp.detach();
+    return [got, [[0, 1, 2, 3], [1, 3, 2]]];
+  },
   // A program that cannot be fetched, or a page opened as a file, is said so on the page.
   async nowasm() {
     const context = await browser.createBrowserContext(), other = await context.newPage(), said = [];
@@ -260,7 +279,7 @@ for (const [what, ...args] of [
   ['release', 0], ['release', 2], ['queued', 1300000000], ['axe'],
   ['keys', 1234567890, 'emotive', 'european', 'buyer', [47, '+ 100'], [82, '+|-  0'], [118, '-  100, left out']],
   ['keys', 1600000000, 'concise', 'american', 'seller', [60, '+ 63'], [113, '-  86'], [114, '-  89, left out']],
-  ['focus'], ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1],
+  ['focus'], ['forced'], ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1],
   ['desk', 1280, 800, 1, 2], ['desk', 1280, 800, 2, 2], ['desk', 1280, 520, 1, 1], ['desk', 1000, 700, 1.5, 4 / 3], ['install'], ['offline', 1500000000], ['nowasm'], ['exit'], ['console'], ['serve'],
 ]) test([what, ...args].join(' '), async () => {
   if (!['touch', 'desk', 'nowasm', 'console', 'serve'].includes(what)) await load();

@@ -215,7 +215,10 @@ void Keys(const std::vector<WORD>& keys) {
   for (size_t i = 0; i < keys.size(); ++i) {
     inputs[i].type = inputs[2 * keys.size() - 1 - i].type = INPUT_KEYBOARD;
     inputs[i].ki.wVk = inputs[2 * keys.size() - 1 - i].ki.wVk = keys[i];
-    inputs[2 * keys.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    // The arrows and the keys above them are the extended keys, not the keypad's.
+    const DWORD extended = VK_PRIOR <= keys[i] && keys[i] <= VK_DOWN ? KEYEVENTF_EXTENDEDKEY : 0;
+    inputs[i].ki.dwFlags = extended;
+    inputs[2 * keys.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP | extended;
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

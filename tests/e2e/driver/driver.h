@@ -84,7 +84,8 @@ struct Model {
   // After a start-up between seconds t0 and t1: one for each second the style
   // and then the rows may have been drawn in.
   static std::vector<Model> AtStart(unsigned t0, unsigned t1);
-  // A message to the main window in `second`: WM_COMMAND (a: the id), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
+  // A message to the main window in `second`: WM_COMMAND (a: the id), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y),
+  // or WM_KEYDOWN on a knob (a: its section, b: the rows its key moves it).
   void Message(unsigned second, UINT message, int a, int b = 0);
   kz::Raster Painting() const;  // the native raster's fresh painting of the client area
 };

@@ -74,6 +74,7 @@ void Model::Message(unsigned second, UINT message, int a, int b) {
   if (message == WM_MOUSEMOVE) app.PointerMove(b);
   if (message == WM_LBUTTONDOWN) app.PointerPress(a, b);
   if (message == WM_LBUTTONUP) app.PointerRelease();
+  if (message == WM_KEYDOWN) app.StepKnob(a, b);
   if (message == WM_COMMAND) app.Command(a), kz::FinishFlash(app);
   Keep(*this);
 }

@@ -10,7 +10,9 @@
 
 #include "driver.h"
 #include "midend/command_table.h"
+#include "panel/high_contrast.h"
 #include "panel/slider_record.h"
+#include "shell/knob_windows.h"
 
 namespace kze {
 namespace {
@@ -114,12 +116,14 @@ std::string Clipboard() {
 struct Seen {
   std::string line;
   kz::Raster picture;
+  int ring;  // the knob with the keyboard focus, whose focus ring may show
 };
 Seen Look(Program& p, bool repaint) {
+  const int ring = GetDlgCtrlID(FocusOf(p.threadId())) - kz::kFirstKnobWindowId;
   Model m;
   m.greyed = p.Greyed(MenuIds()), m.box = p.Text(IDC_COMMENT), m.mark = p.Text(IDC_LENGTH_MARK), m.clipboard = Clipboard();
   for (int i = 0; i < kz::kSectionCount; ++i) m.state.session.panel.sliders[i].enabled = p.Checked(IDC_BEGINNING_BOX + i);
-  return {Line(m), repaint ? p.Repainted() : p.Picture()};
+  return {Line(m), repaint ? p.Repainted() : p.Picture(), 0 <= ring && ring < kz::kSectionCount ? ring : -1};
 }
 
 // What differs between the model and what was seen; "" when nothing.
@@ -128,10 +132,16 @@ std::string Differences(const Model& m, const Seen& s) {
   std::string out = s.line == want ? "" : "\n      seen " + s.line + "\n      want " + want;
   // The rows between the checkboxes and the comment box, and below the buttons.
   const kz::Raster painting = m.Painting();
+  // The ring's square is the accessibility group's to judge.
+  const kz::SliderRecord& knob = m.panel().sliders[std::max(s.ring, 0)];
+  auto onRing = [&](int x, int y) {
+    const int u = x - knob.x + kz::kFocusRingMargin, v = y - knob.y + kz::kFocusRingMargin, last = kz::kFocusRingSize - 1;
+    return s.ring >= 0 && 0 <= u && u <= last && 0 <= v && v <= last && (u % last == 0 || v % last == 0);
+  };
   int differing = 0;
   for (int y = 38; y < std::min(painting.Height(), s.picture.Height()); y = y == 140 ? 196 : y + 1) {
     for (int x = 0; x < std::min(painting.Width(), s.picture.Width()); ++x) {
-      if (s.picture.At(x, y) == painting.At(x, y) || differing++) continue;
+      if (s.picture.At(x, y) == painting.At(x, y) || onRing(x, y) || differing++) continue;
       out += Format("\n      first pixel differing from the native painting: (%d, %d) %06x, want %06x", x, y,
                     static_cast<unsigned>(s.picture.At(x, y)), static_cast<unsigned>(painting.At(x, y)));
     }
@@ -241,12 +251,16 @@ void Monkey() {
     }, [](Model&, unsigned) {});
   };
   // The keyboard alone: from the window Tab twice to Zub and Enter, then Shift+Tab
-  // twice round to the End box and Space; each press must reach the next stop.
-  for (int target : {IDC_GENERATE, IDC_END_BOX}) {
+  // round by the End knob to the End box and Space; each press must reach the next
+  // stop. Then Shift+Tab to the Middle knob, whose keys move it as the model says.
+  const int endKnob = kz::kFirstKnobWindowId + 2;
+  for (const std::vector<int>& stops : {std::vector<int>{IDC_COMMENT, IDC_GENERATE},
+                                        std::vector<int>{IDC_COMMENT, endKnob, IDC_END_BOX}}) {
+    const int target = stops.back();
     const bool back = target == IDC_END_BOX;
     walk.Step(Format("%s to control %d and its key", back ? "Shift+Tab" : "Tab", target), [&] {
       BringToFront(w);
-      for (int stop : {IDC_COMMENT, target}) {
+      for (int stop : stops) {
         const HWND from = FocusOf(program.threadId());
         back ? Keys({VK_SHIFT, VK_TAB}) : Keys({VK_TAB});
         for (int i = 0; i < 100 && FocusOf(program.threadId()) == from; ++i) Sleep(10);
@@ -258,6 +272,17 @@ void Monkey() {
       for (int i = 0; i < 200 && program.Text(IDC_COMMENT) == box && program.Checked(target) == checked; ++i) Sleep(10);
     }, [target](Model& m, unsigned s) { m.Message(s, WM_COMMAND, target); });
   }
+  const std::pair<WORD, int> knobKeys[] = {{VK_HOME, 71}, {VK_DOWN, -1}, {VK_NEXT, -10}, {VK_LEFT, -1},
+                                           {VK_PRIOR, 10}, {VK_RIGHT, 1}, {VK_END, -71}, {VK_UP, 1}};
+  walk.Step("Shift+Tab to the Middle knob and its keys", [&] {
+    const HWND knob = program.Control(kz::kFirstKnobWindowId + 1);
+    BringToFront(w), Keys({VK_SHIFT, VK_TAB});
+    for (int i = 0; i < 100 && FocusOf(program.threadId()) != knob; ++i) Sleep(10);
+    Expect(FocusOf(program.threadId()) == knob, "Shift+Tab did not reach the Middle knob");
+    for (const auto& [key, rows] : knobKeys) Keys({key});
+  }, [&](Model& m, unsigned s) {
+    for (const auto& [key, rows] : knobKeys) m.Message(s, WM_KEYDOWN, 1, rows);
+  });
   // Every command and checkbox once, Ctrl+R with the focus on the window,
   // then on the comment box, each way of closing a dialog; then random steps.
   for (int id : commands) walk.Message(Format("command %d", id), WM_COMMAND, id);
@@ -318,15 +343,17 @@ void Monkey() {
 
 }  // namespace
 
-void Scale();   // scale.cpp
-void Faults();  // faults.cpp
+void Scale();               // scale.cpp
+void Faults();              // faults.cpp
+void AccessibilityGroup();  // accessibility.cpp
 
 }  // namespace kze
 
 int main(int argc, char** argv) {
   using namespace kze;
   const std::map<std::string, void (*)()> scenarios = {
-      {"startup", Startup}, {"monkey", Monkey}, {"scale", Scale}, {"faults", Faults}};
+      {"startup", Startup}, {"monkey", Monkey}, {"scale", Scale}, {"faults", Faults},
+      {"accessibility", AccessibilityGroup}};
   Options& o = options();
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string name = argv[i], value = (argv[i + 1][0] == '/' ? "Z:" : "") + std::string(argv[i + 1]);
@@ -337,7 +364,7 @@ int main(int argc, char** argv) {
   }
   const auto scenario = argc > 1 ? scenarios.find(argv[1]) : scenarios.end();
   if (scenario == scenarios.end() || o.exe.empty()) {
-    std::fprintf(stderr, "usage: kzdriver startup|monkey|scale|faults --exe PATH --probe PATH --art DIR "
+    std::fprintf(stderr, "usage: kzdriver startup|monkey|scale|faults|accessibility --exe PATH --probe PATH --art DIR "
                          "[--seed N] [--steps N] [--dpi N]\n");
     return 2;
   }

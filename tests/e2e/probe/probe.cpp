@@ -1,7 +1,8 @@
 // Loaded into the running program: reads its menu states and a control's
 // text height where they can be read, sends it WM_DPICHANGED with an address
-// of its own, and hooks its imports (KZ_HOOKS) to count the handles made and
-// ended (GetGuiResources answers 0 under Wine) and fail a chosen call.
+// of its own, hooks its imports (KZ_HOOKS) to count the handles made and
+// ended (GetGuiResources answers 0 under Wine) and fail a chosen call, and
+// answers for high contrast, which Wine always reports off.
 #include "probe.h"
 
 #include <cstring>
@@ -72,30 +73,46 @@ void* const kThunks[] = {
 #undef KZ_HOOK_THUNK
 };
 
-// Points each import of the table at its thunk; gives the number hooked.
-DWORD PutHooksIn() {
+// Points the program's import of `name` at `thunk`; what it pointed at, or
+// null when the program does not import it.
+void* HookImport(const char* wanted, void* thunk) {
   BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  DWORD hooked = 0;
   for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
            base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
        dll->Name; ++dll) {
     auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
     auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
     for (; name->u1.AddressOfData; ++name, ++slot) {
-      for (int i = 0; i < kHookCount && !IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal); ++i) {
-        if (std::strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name,
-                        kHooks[i].name) != 0) continue;
-        DWORD protection;
-        VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
-        originals[i] = reinterpret_cast<void*>(slot->u1.Function);
-        slot->u1.Function = reinterpret_cast<ULONG_PTR>(kThunks[i]);
-        VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
-        ++hooked;
+      if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
+          std::strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name, wanted) != 0) {
+        continue;
       }
+      DWORD protection;
+      VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
+      void* original = reinterpret_cast<void*>(slot->u1.Function);
+      slot->u1.Function = reinterpret_cast<ULONG_PTR>(thunk);
+      VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
+      return original;
     }
   }
+  return nullptr;
+}
+
+DWORD PutHooksIn() {
+  DWORD hooked = 0;
+  for (int i = 0; i < kHookCount; ++i) hooked += (originals[i] = HookImport(kHooks[i].name, kThunks[i])) != nullptr;
   return hooked;
+}
+
+LONG highContrastOn;
+decltype(&SystemParametersInfoA) systemParameters;
+BOOL WINAPI AnswerHighContrast(UINT action, UINT number, void* data, UINT flags) {
+  if (action != SPI_GETHIGHCONTRAST || !data) return systemParameters(action, number, data, flags);
+  auto* contrast = static_cast<HIGHCONTRASTA*>(data);
+  contrast->dwFlags = HCF_AVAILABLE | (highContrastOn ? HCF_HIGHCONTRASTON : 0);
+  contrast->lpszDefaultScheme = nullptr;
+  return TRUE;
 }
 
 }  // namespace
@@ -103,6 +120,16 @@ DWORD PutHooksIn() {
 extern "C" __declspec(dllexport) DWORD WINAPI KzFaults(void*) {
   static const DWORD hooked = PutHooksIn();
   return hooked;
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI KzHighContrast(HighContrast* request) {
+  static void* const original = HookImport("SystemParametersInfoA", reinterpret_cast<void*>(&AnswerHighContrast));
+  if (!original) return 0;
+  systemParameters = reinterpret_cast<decltype(systemParameters)>(original);
+  highContrastOn = request->on;
+  if (request->count) SetSysColors(request->count, request->elements, request->colours);
+  SendMessageA(request->window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  return 1;
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

@@ -14,6 +14,10 @@ struct TextQuery { HWND control; LONG height; };
 // KzChangeDpi: WM_DPICHANGED with the window's suggested rectangle
 struct DpiChange { HWND window; LONG dpi; RECT suggested; };
 
+// KzHighContrast: SPI_GETHIGHCONTRAST answers `on` from now on; the system
+// colours given are set, and the window told that both changed
+struct HighContrast { HWND window; LONG on, count; INT elements[4]; COLORREF colours[4]; };
+
 // The calls KzFaults hooks, and what each does to the handles the program
 // holds: m its result is a new handle; 0 or 1 that argument's handle ends
 // when the call succeeds; z success is a zero result (GlobalFree); k the
