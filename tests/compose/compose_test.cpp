@@ -1,6 +1,5 @@
-// The composer against pinned expectations: comments of known seconds, the
-// template table, the rows each knob band picks, how a raw comment is
-// finished, and word lists the stored table never holds.
+// The composer against pinned expectations: comments of known seconds, the template
+// table, the rows each knob band picks, finishing, and word lists never stored.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -25,11 +24,9 @@ std::uint64_t Digest(const Values& values) {
   return digest;
 }
 
-// Comments of known seconds: one in both spellings; every style and role
-// with each section at each knob level (a set's three rows) in both
-// spellings, pinned by a digest; then frozen sections, which keep the text
-// the row before left. Each again 2^32 seconds later: the seed is the
-// second's low 32 bits, as srand((unsigned)time(NULL)) takes them.
+// One comment in both spellings; every style and role at each knob level in both
+// spellings, by digest; frozen sections keep the row before's text. Each again
+// 2^32 seconds later: the seed is the second's low 32 bits.
 TEST(Compose, GivesTheCommentsOfKnownSeconds) {
   struct Row {
     Seconds second;
@@ -50,23 +47,21 @@ TEST(Compose, GivesTheCommentsOfKnownSeconds) {
                            {1234567890, 5, 0, 1, {118, 47, 82}, {0, 1, 0}, "Spanking-new grade. Thanking you."}});
   auto c = StoredComposer();
   std::vector<std::string> got;
+  std::string sweep;
   for (const Seconds later : {Seconds{0}, Seconds{1} << 32}) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       const Row& k = rows[i];
       int y[kSectionCount];
       for (int s = 0; s < kSectionCount; ++s) y[s] = KnobTop(k.knobs[s]);
       ComposeAt(*c, k.second + later, k.style, k.role, k.spelling, y, k.frozen);
-      if (!later) got.push_back(c->outputText);
+      if (!later) got.push_back(c->outputText), sweep += k.comment ? "" : got[i] + "\n";
       EXPECT_EQ(c->outputText, k.comment && !later ? std::string(k.comment) : got[i]) << k.second + later;
     }
   }
-  std::string sweep;
-  for (int i = 0; i < 36; ++i) sweep += got[2 + i] + "\n";
   EXPECT_EQ(Digest(sweep), 6366717100822637272u) << "the sweep's comments changed:\n" << sweep;
 }
 
-// The template table, value by value: a changed word list, group or row in
-// any set changes this digest.
+// A changed word list, group or row in any template set changes this digest.
 TEST(Templates, EveryValueIsPinned) {
   const auto* values = reinterpret_cast<const std::int32_t*>(kTemplateSets);
   const std::vector<std::int32_t> all(values, values + kTemplateSetCount * sizeof(TemplateSet) / sizeof *values);

@@ -1,6 +1,5 @@
-// The composer's test helpers, for the tests and the fuzzers: a string table
-// of a test's own, a composer loaded from the stored strings, a display that
-// keeps what it shows, and composing from the seed of a given clock second.
+// For the composer's tests and fuzzers: a string table of one's own, a composer of
+// the stored strings, a display that keeps what it shows, composing at a second.
 #pragma once
 
 #include <map>
@@ -15,11 +14,10 @@ namespace kz::testing_support {
 
 struct MapStrings final : StringSource {
   std::map<int, std::string> texts;
-  int LoadText(int id, char* buffer, int limit) const override {
+  int LoadText(int id, char* buffer, int limit) const override {  // a missing one leaves the buffer
     if (!texts.count(id)) return 0;
     const int n = static_cast<int>(texts.at(id).copy(buffer, limit - 1));
-    buffer[n] = '\0';
-    return n;
+    return buffer[n] = '\0', n;
   }
 };
 
@@ -35,9 +33,7 @@ struct RecordingDisplay final : CommentDisplay {
 inline std::unique_ptr<Composer> StoredComposer() {
   static const StoredStrings stored;
   auto c = std::make_unique<Composer>();
-  c->instance = &stored;
-  c->LoadWordLists();
-  c->LoadSpellingPairs();
+  c->instance = &stored, c->LoadWordLists(), c->LoadSpellingPairs();
   return c;
 }
 
