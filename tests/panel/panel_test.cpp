@@ -1,5 +1,5 @@
-// The panel on the native raster: the artwork, damaged .bmp files, repainting,
-// connectors, section codes, presses and the flash. Copies are fuzzed (fuzz_raster_copy).
+// The panel on the native raster: the artwork, damaged .bmp files, copies clipped at
+// every edge, repainting, connectors, section codes, presses and the flash.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,9 +10,12 @@
 #include "panel/bmp.h"
 #include "panel/panel.h"
 #include "panel/raster.h"
+#include "tests/panel/copy_model.h"
 
 namespace kz {
 namespace {
+
+using testing_support::CopiedByModel;
 
 const std::string kArt = KZ_SOURCE_DIR "/resources/art/";
 
@@ -57,6 +60,23 @@ TEST(Bmp, RefusesDamagedFiles) {
   DecodedBitmap b;
   EXPECT_TRUE(DecodeBmp(good, &b));
   for (const auto& [what, file] : cases) EXPECT_FALSE(DecodeBmp(file, &b)) << what;
+}
+
+// Plain and masked copies at and past every edge of the raster and the bitmap.
+TEST(RasterSurface, CopiesClippedAtEveryEdgeAsTheModelSays) {
+  BitmapFolder art(kArt);
+  for (const int id : {int{kTilesBitmap}, int{kCloudsBitmap}}) {
+    const int w = FindBitmapFile(id)->width, h = FindBitmapFile(id)->height, big = 0x7FFFFFFF;
+    const int rects[][6] = {{1, 1, 0, 0, 3, 2},   {-1, -1, 0, 0, 3, 2}, {6, 4, 5, 5, 3, 3},    {0, 0, w - 2, h - 2, 4, 4},
+                            {1, 1, -1, -1, 3, 3}, {0, 0, 0, 0, 0, 2},   {-big, -big, 0, 0, big, big}, {0, 0, 1, 2, big, big}};
+    for (const auto& r : rects) {
+      Raster raster(8, 6, Rgb(0x12, 0x34, 0x56));
+      const auto want = CopiedByModel(art, raster, r, id, id == kCloudsBitmap);
+      EXPECT_EQ(RasterSurface(raster, &art).CopyBitmap(r[0], r[1], r[2], r[3], r[4], r[5], id, id == kCloudsBitmap), 1);
+      EXPECT_TRUE(want && raster.EncodeBmp() == want->EncodeBmp()) << id << ": " << r[0] << "," << r[1] << " from "
+                                                                    << r[2] << "," << r[3] << ", " << r[4] << " x " << r[5];
+    }
+  }
 }
 
 struct PanelOnRaster {
