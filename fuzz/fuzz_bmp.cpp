@@ -1,5 +1,4 @@
-// Feeds the bitmap reader arbitrary files: whatever the header claims, the
-// reader must stay inside the file and inside the pixels it hands back.
+// The bitmap reader on any file stays inside it and inside the pixels it hands back.
 #include <cstddef>
 #include <cstdint>
 

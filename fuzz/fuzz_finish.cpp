@@ -1,6 +1,5 @@
-// Feeds FinishComment any text up to the full size of the comment array,
-// terminated or not, and checks that the finished comment stays inside the
-// array, is what is shown, and carries the right length mark.
+// FinishComment on any text, terminated or not: the comment stays inside its array,
+// changes length by one at most, is what is shown, and ends as a sentence.
 #include <algorithm>
 #include <cstring>
 

@@ -1,6 +1,5 @@
-// Feeds kzub's JSON line writer any text into a buffer of any size and
-// checks that it stays inside the buffer, always terminates it, and says
-// whether the whole line fitted.
+// kzub's JSON line writer with any text and any buffer: it stays inside, terminates
+// it, and says whether the whole line fitted.
 #include <cstring>
 #include <vector>
 

@@ -1,7 +1,5 @@
-// Feeds kzub's option reader any command line, one argument per input line.
-// It refuses with one line naming the problem, stops at --help or
-// --version, or gives settings in range that read back the same from the
-// options KzubSettings writes for them.
+// kzub's option reader on any command line (an argument a line): one line naming the
+// problem, or settings in range that read back the same from KzubSettings' options.
 #include <sstream>
 #include <string>
 #include <vector>

@@ -1,7 +1,5 @@
-// Drives the mid end with pointer input and knob steps of any coordinates
-// and sizes, between any commands. The knobs stay on their tracks; a press
-// or a release moves none; a move moves the held knob alone, a step the
-// stepped section's alone and only while it is enabled.
+// Pointer input and knob steps of any size between any commands: the knobs stay on
+// their tracks; a move moves the held knob alone, a step an enabled one alone.
 #include "compose/stored_strings.h"
 #include "fuzz/fuzz.h"
 #include "midend/command_table.h"

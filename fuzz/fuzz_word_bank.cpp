@@ -1,9 +1,6 @@
-// Feeds the word-bank loader whole string tables: line k of the input is
-// string 200 + k (the 127th line is the spelling pairs, 500), any text of any
-// length; a line not there is a missing string. Seeded with the stored table
-// (see CMakeLists.txt), lines grow past the 998-character load limit and
-// lists past their 200 entries. Every entry must stay terminated inside its
-// width (AddressSanitizer watches every write).
+// Feeds the word-bank loader whole string tables, line k being string 200 + k (the
+// 127th the spelling pairs, 500; seeded with the stored table, see CMakeLists.txt):
+// every entry stays terminated inside its width, and ASan watches every write.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -26,9 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   static Composer composer;  // 800 KB: kept out of the stack
   std::memset(&composer, 0, sizeof composer);
-  composer.instance = &strings;
-  composer.LoadWordLists();
-  composer.LoadSpellingPairs();
+  composer.instance = &strings, composer.LoadWordLists(), composer.LoadSpellingPairs();
 
   for (const WordGroup& group : composer.groups) {
     for (int list = 0; list < kListsPerGroup; ++list) {
@@ -37,9 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
   }
-  for (const char* word : composer.spellingPairs.words) {
-    checkTerminated(word, kSpellingWordSize);
-    composer.EuropeanForm(word);
-  }
+  for (const char* word : composer.spellingPairs.words) checkTerminated(word, kSpellingWordSize), composer.EuropeanForm(word);
   return 0;
 }

@@ -35,33 +35,31 @@ def rows(table):  # the rows after msiinfo's three header lines
     with open(os.path.join(work, table)) as f:
         return [line.rstrip("\n").split("\t") for line in f.readlines()[3:]]
 sha = lambda path: hashlib.sha256(open(path, "rb").read()).hexdigest()
+tail = lambda url: url.rsplit("/", 2)[-2:]  # version folder and file name
 prop = dict(row[:2] for row in rows("Property"))
-
-# The installer's version: (year - 2000).minor.0, the release's own in a property.
-year, minor = map(int, version.split("."))
-check("ProductVersion", prop.get("ProductVersion"), f"{year - 2000}.{minor}.0")
-check("ReleaseVersion", prop.get("ReleaseVersion"), version)
-check("ProductName", prop.get("ProductName"), f"Kudomat Zub {version}")
-# Per user: no ALLUSERS, no elevation asked (word count bit 8), and every folder
-# installed to lies in the user's profile.
-check("ALLUSERS", prop.get("ALLUSERS"), None)
 summary = open(os.path.join(work, "suminfo")).read()
-words = int(re.search(r"^Source: (\d+)", summary, re.M).group(1))
-check("summary word count: compressed, no elevation", words & 10, 10)
-check("summary template", re.search(r"^Template: (.*)$", summary, re.M).group(1), "Intel;1033")
 parent = {row[0]: row[1] for row in rows("Directory")}
 def root(d):
     while parent.get(d) not in (None, "", "TARGETDIR"):
         d = parent[d]
     return d
-check("folders' roots", sorted({root(d) for d in parent if d != "TARGETDIR"}),
-      ["LocalAppDataFolder", "ProgramMenuFolder"])
-check("major upgrade rows", sorted((r[0], r[6]) for r in rows("Upgrade")),
-      sorted([(prop["UpgradeCode"], "WIX_DOWNGRADE_DETECTED"), (prop["UpgradeCode"], "WIX_UPGRADE_DETECTED")]))
-check("PATH entry", rows("Environment"), [["UserPath", "=-PATH", "[~];[INSTALLDIR]", "Programs"]])
 sequence = {row[0]: row[2] for row in rows("InstallExecuteSequence")}
-check("environment actions", (sequence.get("WriteEnvironmentStrings"), sequence.get("RemoveEnvironmentStrings")),
-      ("5200", "3300"))
+year, minor = map(int, version.split("."))
+# The installer's version (year - 2000).minor.0, the release's own in a property. Per user:
+# no ALLUSERS, no elevation asked (word count bit 8), every folder in the user's profile.
+for what, got, want in [
+        ("ProductVersion", prop.get("ProductVersion"), f"{year - 2000}.{minor}.0"),
+        ("ReleaseVersion", prop.get("ReleaseVersion"), version),
+        ("ProductName", prop.get("ProductName"), f"Kudomat Zub {version}"), ("ALLUSERS", prop.get("ALLUSERS"), None),
+        ("summary word count: compressed, no elevation", int(re.search(r"^Source: (\d+)", summary, re.M).group(1)) & 10, 10),
+        ("summary template", re.search(r"^Template: (.*)$", summary, re.M).group(1), "Intel;1033"),
+        ("folders' roots", sorted({root(d) for d in parent if d != "TARGETDIR"}), ["LocalAppDataFolder", "ProgramMenuFolder"]),
+        ("major upgrade rows", sorted((r[0], r[6]) for r in rows("Upgrade")),
+         sorted([(prop["UpgradeCode"], "WIX_DOWNGRADE_DETECTED"), (prop["UpgradeCode"], "WIX_UPGRADE_DETECTED")])),
+        ("PATH entry", rows("Environment"), [["UserPath", "=-PATH", "[~];[INSTALLDIR]", "Programs"]]),
+        ("environment actions", (sequence.get("WriteEnvironmentStrings"), sequence.get("RemoveEnvironmentStrings")),
+         ("5200", "3300"))]:
+    check(what, got, want)
 
 # winget: three files, each ManifestVersion 1.6.0 or later, one identifier and version.
 folder = f"dist/winget/manifests/z/ZubWorkshop/KudomatZub/{version}"
@@ -69,44 +67,38 @@ docs = {}
 for path in sorted(glob.glob(folder + "/*.yaml")):
     doc = yaml.safe_load(open(path, encoding="utf-8"))
     docs[doc.get("ManifestType")] = doc
-    check(f"{path}: identifier", doc.get("PackageIdentifier"), "ZubWorkshop.KudomatZub")
-    check(f"{path}: PackageVersion", doc.get("PackageVersion"), version)
-    manifest_version = tuple(map(int, str(doc.get("ManifestVersion", "0")).split(".")))
-    if manifest_version < (1, 6, 0):
-        problems.append(f"{path}: ManifestVersion {manifest_version} is older than 1.6.0")
-check("winget manifest types", sorted(docs), ["defaultLocale", "installer", "version"])
+    check(f"{path}: identifier and version", (doc.get("PackageIdentifier"), doc.get("PackageVersion")),
+          ("ZubWorkshop.KudomatZub", version))
+    if tuple(map(int, str(doc.get("ManifestVersion", "0")).split("."))) < (1, 6, 0):
+        problems.append(f"{path}: ManifestVersion {doc.get('ManifestVersion')} is older than 1.6.0")
 installer, locale = docs.get("installer", {}), docs.get("defaultLocale", {})
-check("winget DefaultLocale", docs.get("version", {}).get("DefaultLocale"), locale.get("PackageLocale"))
-check("winget InstallerType", installer.get("InstallerType"), "wix")
-check("winget Scope", installer.get("Scope"), "user")
-check("winget ProductCode", installer.get("ProductCode"), prop["ProductCode"])
 entry = (installer.get("AppsAndFeaturesEntries") or [{}])[0]
-check("winget AppsAndFeaturesEntries", entry,
-      {"DisplayName": prop["ProductName"], "Publisher": prop["Manufacturer"], "DisplayVersion": prop["ProductVersion"],
-       "ProductCode": prop["ProductCode"], "UpgradeCode": prop["UpgradeCode"]})
 item = (installer.get("Installers") or [{}])[0]
-check("winget InstallerSha256", item.get("InstallerSha256", "").lower(), sha(msi))
-check("winget InstallerUrl", item.get("InstallerUrl", "").rsplit("/", 2)[-2:], [version, os.path.basename(msi)])
-check("winget Architecture", item.get("Architecture"), "x86")
-check("winget Publisher", locale.get("Publisher"), prop["Manufacturer"])
-check("winget PackageName", locale.get("PackageName"), "Kudomat Zub")
-for key in ("License", "ShortDescription"):
-    if not locale.get(key):
-        problems.append(f"winget defaultLocale has no {key}")
-
-# Scoop: the portable zip; what it runs and links to is in the zip.
 scoop = json.load(open("dist/scoop/kudomat-zub.json", encoding="utf-8"))
 names = zipfile.ZipFile(zip_path).namelist()
-check("scoop version", scoop.get("version"), version)
-check("scoop hash", scoop.get("hash"), sha(zip_path))
-check("scoop url", scoop.get("url", "").rsplit("/", 2)[-2:], [version, os.path.basename(zip_path)])
-check("scoop bin", scoop.get("bin"), "kzub.exe")
-check("scoop shortcuts", scoop.get("shortcuts"), [["KudomatZub.exe", "Kudomat Zub"]])
-check("scoop's programs in the zip", all(n in names for n in ("kzub.exe", "KudomatZub.exe")), True)
 found = re.search(scoop["checkver"]["regex"], os.path.basename(zip_path))
-check("scoop checkver finds the version", found and found.group(1), version)
-check("scoop autoupdate url", scoop["autoupdate"]["url"].replace("$version", version), scoop.get("url"))
-check("scoop autoupdate hash", scoop["autoupdate"]["hash"], {"url": "$baseurl/SHA256SUMS"})
+for what, got, want in [
+        ("winget manifest types", sorted(docs), ["defaultLocale", "installer", "version"]),
+        ("winget DefaultLocale", docs.get("version", {}).get("DefaultLocale"), locale.get("PackageLocale")),
+        ("winget InstallerType, Scope", (installer.get("InstallerType"), installer.get("Scope")), ("wix", "user")),
+        ("winget ProductCode", installer.get("ProductCode"), prop["ProductCode"]),
+        ("winget AppsAndFeaturesEntries", entry,
+         {"DisplayName": prop["ProductName"], "Publisher": prop["Manufacturer"], "DisplayVersion": prop["ProductVersion"],
+          "ProductCode": prop["ProductCode"], "UpgradeCode": prop["UpgradeCode"]}),
+        ("winget InstallerSha256", item.get("InstallerSha256", "").lower(), sha(msi)),
+        ("winget InstallerUrl", tail(item.get("InstallerUrl", "")), [version, os.path.basename(msi)]),
+        ("winget Architecture", item.get("Architecture"), "x86"),
+        ("winget Publisher, PackageName", (locale.get("Publisher"), locale.get("PackageName")), (prop["Manufacturer"], "Kudomat Zub")),
+        ("winget License and ShortDescription given", all(locale.get(k) for k in ("License", "ShortDescription")), True),
+        # Scoop: the portable zip; what it runs and links to is in the zip.
+        ("scoop version, hash", (scoop.get("version"), scoop.get("hash")), (version, sha(zip_path))),
+        ("scoop url", tail(scoop.get("url", "")), [version, os.path.basename(zip_path)]),
+        ("scoop bin, shortcuts", (scoop.get("bin"), scoop.get("shortcuts")), ("kzub.exe", [["KudomatZub.exe", "Kudomat Zub"]])),
+        ("scoop's programs in the zip", all(n in names for n in ("kzub.exe", "KudomatZub.exe")), True),
+        ("scoop checkver finds the version", found and found.group(1), version),
+        ("scoop autoupdate url", scoop["autoupdate"]["url"].replace("$version", version), scoop.get("url")),
+        ("scoop autoupdate hash", scoop["autoupdate"]["hash"], {"url": "$baseurl/SHA256SUMS"})]:
+    check(what, got, want)
 if problems:
     sys.exit("msi_test: " + "\n  ".join(["the manifests or the tables are wrong:"] + problems))
 print(f"msi_test: manifests agree with the MSI and the zip; per-user tables; {version} is installer version {prop['ProductVersion']}")
