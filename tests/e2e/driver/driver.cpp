@@ -23,9 +23,7 @@ static int failures = 0;
 std::string Format(const char* format, ...) {
   char buffer[2048];
   va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
+  va_start(args, format), std::vsnprintf(buffer, sizeof buffer, format, args), va_end(args);
   return buffer;
 }
 
@@ -47,8 +45,7 @@ Program::Program() {
   for (int i = 0; i < 2000 && !window_; ++i) {
     HWND found = FindWindowA("KZR_01", nullptr);
     DWORD pid = 0;
-    GetWindowThreadProcessId(found, &pid);
-    if (pid == info_.dwProcessId) window_ = found;
+    if (GetWindowThreadProcessId(found, &pid), pid == info_.dwProcessId) window_ = found;
     if (WaitForSingleObject(info_.hProcess, window_ ? 0 : 5) == WAIT_OBJECT_0) Fatal("the program ended");
   }
   if (!window_) Fatal("no main window within 10 s");
@@ -153,8 +150,7 @@ std::map<int, bool> Program::Greyed(const std::vector<int>& ids) {
 }
 
 kz::Raster Program::Repainted() {
-  InvalidateRect(window_, nullptr, TRUE);
-  Send(window_, WM_PAINT), Send(window_, WM_NULL);
+  InvalidateRect(window_, nullptr, TRUE), Send(window_, WM_PAINT), Send(window_, WM_NULL);
   return Picture();
 }
 
@@ -165,8 +161,7 @@ kz::Raster Program::Picture() {
   HDC screen = GetDC(window_), memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
+  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY), SelectObject(memory, old);
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
   std::vector<BYTE> bits(4 * w * h);
@@ -178,15 +173,13 @@ kz::Raster Program::Picture() {
 }
 
 bool ReadClipboard(std::string* text) {
-  for (int i = 0; !OpenClipboard(nullptr); ++i) {
+  for (int i = 0; !OpenClipboard(nullptr); ++i, Sleep(10)) {
     if (i == 50) return false;
-    Sleep(10);
   }
   HANDLE data = GetClipboardData(CF_TEXT);
   const char* p = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
   if (p) *text = p, GlobalUnlock(data);
-  CloseClipboard();
-  return p != nullptr;
+  return CloseClipboard(), p != nullptr;
 }
 
 void MouseTo(HWND window, int x, int y) {
@@ -204,8 +197,7 @@ void MouseTo(HWND window, int x, int y) {
 }
 
 void MouseButton(bool down, DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
+  INPUT input = {INPUT_MOUSE, {}};
   input.mi.dwFlags = flags ? flags : down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
   SendInput(1, &input, sizeof input);
 }
@@ -213,12 +205,11 @@ void MouseButton(bool down, DWORD flags) {
 void Keys(const std::vector<WORD>& keys) {
   std::vector<INPUT> inputs(2 * keys.size());
   for (size_t i = 0; i < keys.size(); ++i) {
-    inputs[i].type = inputs[2 * keys.size() - 1 - i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = inputs[2 * keys.size() - 1 - i].ki.wVk = keys[i];
+    INPUT& up = inputs[2 * keys.size() - 1 - i];
     // The arrows and the keys above them are the extended keys, not the keypad's.
     const DWORD extended = VK_PRIOR <= keys[i] && keys[i] <= VK_DOWN ? KEYEVENTF_EXTENDEDKEY : 0;
-    inputs[i].ki.dwFlags = extended;
-    inputs[2 * keys.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP | extended;
+    inputs[i].type = up.type = INPUT_KEYBOARD, inputs[i].ki.wVk = up.ki.wVk = keys[i];
+    inputs[i].ki.dwFlags = extended, up.ki.dwFlags = KEYEVENTF_KEYUP | extended;
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
@@ -230,10 +221,9 @@ HWND FocusOf(DWORD threadId) {
 
 bool BringToFront(HWND window) {
   SetForegroundWindow(window);
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 100; ++i, Sleep(10)) {
     HWND focus = FocusOf(GetWindowThreadProcessId(window, nullptr));
     if (GetForegroundWindow() == window && (focus == window || IsChild(window, focus))) return true;
-    Sleep(10);
   }
   return false;
 }

@@ -1,7 +1,6 @@
-// The faults group: each hooked call that may fail fails at its 1st, 2nd, ...
-// call of a pass (a Copy, a repaint, a style change, a Zub), then at every call
-// of one; after each, and after a soak, the program must answer, hold the
-// handles it held, have closed the clipboard and copy again.
+// Each hooked call fails at its 1st, 2nd, ... call of a pass (Copy, repaint, style, Zub),
+// then at all; after each, and after a soak, the program answers, holds the handles it
+// held, has closed the clipboard and copies again.
 #include <climits>
 #include <cstring>
 #include <random>
@@ -32,15 +31,13 @@ void Faults() {
   Program program;
   // A thread started in the program while it draws can deadlock it under
   // Wine: the start-up's paints first, and no thread after the hooks.
-  Painted(program);
-  Sleep(200);
+  Painted(program), Sleep(200);
   DWORD unused = 0;
   if (!program.Probe("KzFaults", &unused, sizeof unused)) Fatal("the fault probe hooked nothing");
   BYTE* state = program.ProbeExport("KzFaultState");
   auto read = [&] {  // once the program has painted what it had to
     FaultState s;
-    Painted(program);
-    if (!ReadProcessMemory(program.process(), state, &s, sizeof s, nullptr)) Fatal("cannot read the hooks");
+    if (Painted(program), !ReadProcessMemory(program.process(), state, &s, sizeof s, nullptr)) Fatal("cannot read the hooks");
     return s;
   };
   auto fail = [&](LONG hook, LONG first, LONG last) {
@@ -52,11 +49,10 @@ void Faults() {
     Expect(GetOpenClipboardWindow() == nullptr, what + ": the clipboard is left open");
     const std::string text = "after " + what;
     program.Send(program.Control(IDC_COMMENT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    program.Command(IDC_COPY);
     std::string copied;
+    program.Command(IDC_COPY);
     Expect(ReadClipboard(&copied) && copied == text, what + ": the next Copy gave \"" + copied + "\"");
-    const LONG live = read().live;
-    Expect(live == was.live, what + Format(": %+ld handles held", live - was.live));
+    Expect(read().live == was.live, what + Format(": %+ld handles held", read().live - was.live));
   };
   // Twice: what is made once and kept is made, then one pass's calls counted.
   FaultState before = read(), after = before;

@@ -13,9 +13,7 @@ namespace {
 // The seconds the next clock readings give; the last one stays.
 unsigned clockSeconds[2] = {};
 int clockReads = 0;
-void SetModelClock(unsigned first, unsigned then) {
-  clockSeconds[0] = first, clockSeconds[1] = then, clockReads = 0;
-}
+void SetModelClock(unsigned first, unsigned then) { clockSeconds[0] = first, clockSeconds[1] = then, clockReads = 0; }
 kz::Seconds ModelClock() { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; }
 
 kz::RecordingFrontEnd frontEnd;
@@ -29,13 +27,11 @@ kz::KudomatZub& MidEnd() {
 
 // The model's state in and out of the mid end and its front end.
 void Load(const Model& m) {
-  MidEnd().Restore(m.state);
-  frontEnd.greyed = m.greyed;
+  MidEnd().Restore(m.state), frontEnd.greyed = m.greyed;
   frontEnd.comment = m.box, frontEnd.mark = m.mark, frontEnd.clipboard = m.clipboard, frontEnd.clipboardHeld = m.clipboardHeld;
 }
 void Keep(Model& m) {
-  m.state = MidEnd().Save();
-  m.greyed = frontEnd.greyed;
+  m.state = MidEnd().Save(), m.greyed = frontEnd.greyed;
   m.box = frontEnd.comment, m.mark = frontEnd.mark, m.clipboard = frontEnd.clipboard;
 }
 
@@ -57,10 +53,7 @@ std::vector<Model> Model::AtStart(unsigned t0, unsigned t1) {
       Model m;
       for (int id : MenuIds()) m.greyed[id] = false;
       m.state = MidEnd().Save();
-      Load(m);
-      SetModelClock(style, rows);
-      MidEnd().Start();
-      Keep(m);
+      Load(m), SetModelClock(style, rows), MidEnd().Start(), Keep(m);
       models.push_back(m);
     }
   }
@@ -68,8 +61,7 @@ std::vector<Model> Model::AtStart(unsigned t0, unsigned t1) {
 }
 
 void Model::Message(unsigned second, UINT message, int a, int b) {
-  Load(*this);
-  SetModelClock(second, second);
+  Load(*this), SetModelClock(second, second);
   kz::KudomatZub& app = MidEnd();
   if (message == WM_MOUSEMOVE) app.PointerMove(b);
   if (message == WM_LBUTTONDOWN) app.PointerPress(a, b);

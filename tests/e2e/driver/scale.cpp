@@ -1,7 +1,6 @@
-// The window at one DPI (a prefix set to it each): client area, controls and
-// panel k times the 96-DPI ones, the controls' text inside them, a real knob
-// drag ending on the model's row. At 96 DPI the window is 620 x 270, and a
-// WM_DPICHANGED to 192 and back rescales it.
+// The window at one DPI (a prefix each): client area, controls and panel k times the
+// 96-DPI ones, text inside the controls, a real drag; at 96, 620 x 270 and a WM_DPICHANGED
+// to 192 and back.
 #include <algorithm>
 
 #include "../probe/probe.h"
@@ -25,8 +24,7 @@ const Control kControls[] = {
 void CheckLayout(Program& program, int k, bool exact) {
   HWND w = program.window();
   RECT client = {}, outer = {};
-  GetClientRect(w, &client);
-  GetWindowRect(w, &outer);
+  GetClientRect(w, &client), GetWindowRect(w, &outer);
   Expect(k != 1 || (outer.right - outer.left == 620 && outer.bottom - outer.top == 270),
          Format("window %ld x %ld at 96 DPI", outer.right - outer.left, outer.bottom - outer.top));
   const int width = k * kz::kClientWidth, height = k * kz::kClientHeight;
@@ -35,13 +33,11 @@ void CheckLayout(Program& program, int k, bool exact) {
   for (const Control& c : kControls) {
     kzprobe::TextQuery text = {program.Control(c.id), -1};
     RECT r = {}, inside = {};
-    GetWindowRect(text.control, &r);
-    MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+    GetWindowRect(text.control, &r), MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
     Expect(r.left == k * c.x && r.top == k * c.y && r.right - r.left == k * c.width && r.bottom - r.top == k * c.height,
            Format("control %d at (%ld, %ld), %ld x %ld", c.id, r.left, r.top, r.right - r.left, r.bottom - r.top));
     if (c.id >= IDC_BEGINNING_BOX) continue;  // a checkbox's box leaves no room for its letter
-    GetClientRect(text.control, &inside);
-    program.Probe("KzTextHeight", &text, sizeof text);
+    GetClientRect(text.control, &inside), program.Probe("KzTextHeight", &text, sizeof text);
     Expect(0 < text.height && text.height <= inside.bottom,
            Format("control %d: text %ld high in %ld", c.id, text.height, inside.bottom));
   }
@@ -85,15 +81,12 @@ void Scale() {
   CheckLayout(program, k, true);
   Model m = Showing(program, models, k, "after start-up");
 
-  // A real drag of the middle knob, pressed and let go at the last screen
-  // pixel of a panel pixel: positions are divided by k.
+  // A real drag of the middle knob, at the last screen pixel of its panel pixels.
   const int x = 208, from = m.panel().sliders[1].y + 4, to = from < 82 ? 110 : 55;
-  BringToFront(w);
-  MouseTo(w, 300, -10);
+  BringToFront(w), MouseTo(w, 300, -10);
   MouseTo(w, k * x + k - 1, k * from + k - 1), MouseButton(true);
   MouseTo(w, k * x + k - 1, k * to + k - 1), MouseButton(false);
-  MouseTo(w, 300, -10);
-  program.Send(w, WM_NULL);
+  MouseTo(w, 300, -10), program.Send(w, WM_NULL);
   const unsigned second = ClockSeconds();
   m.Message(second, WM_MOUSEMOVE, x, from), m.Message(second, WM_LBUTTONDOWN, x, from);
   m.Message(second, WM_MOUSEMOVE, x, to), m.Message(second, WM_LBUTTONUP, x, to);
@@ -104,9 +97,7 @@ void Scale() {
   // at "192 DPI" is larger than twice the panel; back at 96 it is exact.
   for (int moved = 192; dpi == 96 && moved >= 96; moved -= 96) {
     kzprobe::DpiChange change = {w, moved, {}};
-    GetWindowRect(w, &change.suggested);
-    program.Probe("KzChangeDpi", &change, sizeof change);
-    program.Send(w, WM_NULL);
+    GetWindowRect(w, &change.suggested), program.Probe("KzChangeDpi", &change, sizeof change), program.Send(w, WM_NULL);
     CheckLayout(program, moved / 96, moved == 96);
     Showing(program, {m}, moved / 96, Format("moved to a %d-DPI screen", moved));
   }
