@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-# A Windows build's program is of its machine and subsystem, imports only system
-# DLLs and holds exactly one manifest (id 1), which says: run as the invoker,
-# Windows 7 to 11, Common Controls 6 for any processor, per-monitor DPI aware
-# (v2, the older form as fallback).
+# A Windows program is of its machine and subsystem, imports only system DLLs and holds one
+# manifest (id 1): as invoker, Windows 7 to 11, Common Controls 6, per-monitor DPI aware v2.
 #   pe_check.py OBJDUMP WINDRES FORMAT SUBSYSTEM PROGRAM.exe
 import os, re, struct, subprocess, sys, tempfile
 import xml.etree.ElementTree as ET
@@ -19,8 +17,6 @@ with tempfile.TemporaryDirectory() as folder:  # windres writes a .res to a file
     if subprocess.run([windres, "-i", exe, "-O", "res", "-o", out], capture_output=True).returncode:
         sys.exit(f"{exe}: holds no resources, so no manifest")
     res = open(out, "rb").read()
-
-
 manifests, at = [], 0
 while at + 8 <= len(res):  # entries: data size, header size, type, name (0xFFFF and a number, or text)
     size, header, *kind = struct.unpack_from("<IIHH", res, at)
@@ -45,7 +41,6 @@ controls = [e for e in root.findall("v1:dependency/v1:dependentAssembly/v1:assem
 assert [(e.get("version"), e.get("processorArchitecture")) for e in controls] == [("6.0.0.0", "*")], \
     "not Common Controls 6 for any processor"
 settings = "v3:application/v3:windowsSettings/"
-assert root.findtext(settings + "b:dpiAwareness", None, ns) == "PerMonitorV2", "dpiAwareness"
-assert root.findtext(settings + "a:dpiAware", None, ns) == "true/pm", "dpiAware"
+assert [root.findtext(settings + tag, None, ns) for tag in ("b:dpiAwareness", "a:dpiAware")] == ["PerMonitorV2", "true/pm"], "DPI"
 print(f"{exe}: {form}, subsystem {subsystem}, imports {sorted(dlls)}; one manifest, asInvoker, Windows 7-11, "
       "Common Controls 6 (*), PerMonitorV2")

@@ -1,6 +1,5 @@
-// A front end that records what the mid end shows, for the hosts that run
-// it without a window: the native tests, the test tools, the fuzzers and
-// the end-to-end model.
+// A front end that records what the mid end shows, for the hosts without a window:
+// the native tests, the test tools, the fuzzers and the end-to-end model.
 #pragma once
 
 #include <map>

@@ -1,5 +1,4 @@
-// Paints the control panel on the native raster through the mid end, as the
-// program does, and writes the client area to a 24-bit .bmp:
+// Paints the panel through the mid end on the native raster and writes it to a .bmp:
 //   kz_panelshot out.bmp [style spelling role row0 row1 row2 [art-folder]]
 // Defaults: Classic, American, As Seller, knobs on rows 60, 82 and 104.
 #include <cstdio>
@@ -25,17 +24,14 @@ int main(int argc, char** argv) {
   static RasterSurface surface(raster, &bitmaps);
   static RecordingFrontEnd frontEnd;
   static KudomatZub app(strings, surface, frontEnd);
-  app.Command(kStyleTable[settings[0]].commandId);
-  app.Command(settings[1] ? IDM_AMERICAN : IDM_EUROPEAN);
-  app.Command(settings[2] ? IDM_AS_SELLER : IDM_AS_BUYER);
-  app.Command(IDM_ENABLE_ALL);
+  const int ids[] = {kStyleTable[settings[0]].commandId, settings[1] ? IDM_AMERICAN : IDM_EUROPEAN,
+                     settings[2] ? IDM_AS_SELLER : IDM_AS_BUYER, IDM_ENABLE_ALL};
+  for (int id : ids) app.Command(id);
   for (int s = 0; s < kSectionCount; ++s) app.StepKnob(s, app.Knob(s).row - settings[3 + s]);
   app.Repaint();
 
   const std::vector<std::uint8_t> file = raster.EncodeBmp();
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  if (out) return 0;
-  std::fprintf(stderr, "kz_panelshot: cannot write %s\n", argv[1]);
-  return 1;
+  if (out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()))) return 0;
+  return std::fprintf(stderr, "kz_panelshot: cannot write %s\n", argv[1]), 1;
 }
