@@ -113,7 +113,8 @@ kz_wine_session "$KZ_BUILD" "$prefix"
 trap 'kz_wine_stop; rm -rf "$work"' EXIT
 # No desktop entries in the Linux home for the shortcut.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-product=$(awk -F'\t' '$1 == "ProductCode" { print $2 }' "$work/Property")
+prop() { awk -F'\t' -v name="$1" '$1 == name { print $2 }' "${2:-$work/Property}"; }  # name [table file]
+product=$(prop ProductCode)
 for user_dir in "$prefix"/drive_c/users/*; do [ "${user_dir##*/}" != Public ] && [ -d "$user_dir/AppData/Local" ] && break; done
 installed=$user_dir/AppData/Local/Programs/Kudomat\ Zub
 shortcut=$user_dir/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kudomat\ Zub.lnk
@@ -132,7 +133,7 @@ msiexec install /i "$msi"
 [ -f "$installed/KudomatZub.exe" ] && [ -f "$installed/kzub.exe" ] || fail "the programs are not in $installed"
 ! ls -d "$prefix"/drive_c/Program\ Files*/Kudomat* >/dev/null 2>&1 || fail "files went to Program Files"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
-[ "$(entry "$product" DisplayVersion)" = "$(awk -F'\t' '$1 == "ProductVersion" { print $2 }' "$work/Property")" ] &&
+[ "$(entry "$product" DisplayVersion)" = "$(prop ProductVersion)" ] &&
   [ "$(entry "$product" Publisher)" = "Zub workshop" ] && [ -n "$(entry "$product" HelpLink)" ] &&
   [ "$(entry "$product" InstallLocation)" = "C:\\users\\${user_dir##*/}\\AppData\\Local\\Programs\\Kudomat Zub\\" ] ||
   fail "the Uninstall key of $product is missing or wrong"
@@ -157,7 +158,7 @@ fi
 minor=${version#*.}
 packaging/msi.sh "${version%%.*}.$(( ${minor%%.*} + 1 ))" build/dist/release "$work/higher.msi" \
   "$(date +%s)" https://example.org/ >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
-higher=$(msiinfo export "$work/higher.msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
+higher=$(msiinfo export "$work/higher.msi" Property | tr -d '\r' | prop ProductCode -)
 msiexec upgrade /i "$work/higher.msi"
 [ "$(entries)" = 1 ] && [ -z "$(entry "$product" DisplayName)" ] && [ -n "$(entry "$higher" DisplayName)" ] ||
   fail "after the upgrade: $(entries) entries; the old one should be gone and the new one there"
@@ -168,8 +169,7 @@ msiexec upgrade /i "$work/higher.msi"
 echo "msi_test: version $(entry "$higher" DisplayVersion) replaced the installed one, leaving one entry; the older one is refused over it"
 
 msiexec uninstall /x "$work/higher.msi"
-[ ! -e "$installed" ] || fail "msiexec /x left $installed"
-[ ! -e "$shortcut" ] || fail "msiexec /x left the shortcut"
+for left in "$installed" "$shortcut"; do [ ! -e "$left" ] || fail "msiexec /x left $left"; done
 [ "$(entries)" = 0 ] || fail "msiexec /x left an Uninstall key"
 case "$(user_path)" in *"Kudomat Zub"*) fail "msiexec /x left kzub's folder on the PATH" ;; esac
 ! "$KZ_WINE" reg query 'HKCU\Software\Kudomat Zub' >/dev/null 2>&1 || fail "msiexec /x left HKCU\\Software\\Kudomat Zub"
