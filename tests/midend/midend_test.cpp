@@ -60,18 +60,15 @@ struct MenuItem {
   std::string menu, caption;
   int id;
 };
-const std::vector<MenuItem>& MenuItems() {
-  static const std::vector<MenuItem> items = [] {
-    std::vector<MenuItem> list;
-    std::vector<std::string> menus;
+std::vector<MenuItem> MenuItems() {
+  std::vector<MenuItem> list;
+  std::vector<std::string> menus;
 #define KZ_MENU(caption) menus.push_back(caption);
 #define KZ_END_MENU menus.pop_back();
 #define KZ_ITEM(name, id, caption, key, keyLetter, action, argument, row, greyedWhen) list.push_back({menus.back(), caption, id});
 #define KZ_STYLE(command, id, name, knobColumn, nameColumn, nameWidth, red, green, blue) list.push_back({menus.back(), name, id});
 #include "resources/commands.def"
-    return list;
-  }();
-  return items;
+  return list;
 }
 
 TEST(CommandTable, EachItemDoesWhatItsCaptionSays) {
@@ -80,7 +77,8 @@ TEST(CommandTable, EachItemDoesWhatItsCaptionSays) {
     return at < static_cast<int>(names.size()) ? static_cast<int>(at) : -1;
   };
   const std::map<std::string, A> others = {{"E&xit", A::Exit}, {"&Random", A::MoveRandom}, {"Help", A::Dialog}, {"About", A::Dialog}};
-  for (const MenuItem& item : MenuItems()) {
+  const std::vector<MenuItem> items = MenuItems();
+  for (const MenuItem& item : items) {
     const CommandEntry* e = FindCommand(item.id);
     ASSERT_NE(e, nullptr) << item.caption;
     const int section = indexOf(item.menu, {"Beginning", "Middle", "End", "All"}), rows[3] = {47, 82, 118};
@@ -97,7 +95,7 @@ TEST(CommandTable, EachItemDoesWhatItsCaptionSays) {
     EXPECT_TRUE(std::tuple(e->action, e->argument, e->row) == want && e->caption == item.caption)
         << item.menu << " > " << item.caption;
   }
-  EXPECT_EQ(MenuItems().size(), 34u);
+  EXPECT_EQ(items.size(), 34u);
 }
 
 // The greying as the menu has always kept it: each command greys and enables
