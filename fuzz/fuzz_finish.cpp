@@ -17,9 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // An unterminated text counts as cut at the last byte of the array.
   const size_t before = strnlen(text, kz::kTextSize - 1);
   kz::testing_support::RecordingDisplay shown;
-  composer.window = &shown;
-  composer.FinishComment();
-
+  composer.window = &shown, composer.FinishComment();
   Check(std::memchr(text, '\0', kz::kTextSize) != nullptr);
   const size_t after = std::strlen(text);
   Check(after <= before + 1 && after + 1 >= before);

@@ -34,11 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (op == 4) app->Command(kCommands[input.ConsumeIntegralInRange(0, kCommandCount - 1)].id);
     const KudomatZub::State now = app->Save();
-    const Panel& after = now.session.panel;
     const int held = now.session.panel.dragIndex;
     Check(-1 <= held && held < kSectionCount);
     for (int s = 0; s < kSectionCount; ++s) {
-      const SliderRecord& knob = after.sliders[s];
+      const SliderRecord& knob = now.session.panel.sliders[s];
       Check(knob.x == kInitialSliders[s].x && KnobTop(kTopRow) <= knob.y && knob.y <= KnobTop(kBottomRow));
       Check(op == 4 || s == moved || knob.y == before.session.panel.sliders[s].y);
     }
