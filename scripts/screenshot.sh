@@ -2,8 +2,7 @@
 # Takes the README's picture of the window: starts Kudomat Zub under Wine on
 # a private X server (Wine's virtual desktop draws the caption and the menu
 # bar), presses Zub once, and crops the window out of a screen shot.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 out=${1:-docs/screenshot.png}
 scripts/deps.sh
 scripts/build.sh native >/dev/null

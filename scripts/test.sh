@@ -4,10 +4,7 @@
 # program under Wine on a private X server: the shipped 32-bit program where
 # this machine runs 32-bit code, else the 64-bit build. Every process started
 # here is ended on the way out.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-# The builds run their own make; the outer one's flags are not theirs.
-unset MAKEFLAGS MFLAGS MAKELEVEL
+source "$(dirname "$0")/common.sh"
 
 scripts/deps.sh
 
