@@ -26,6 +26,7 @@ serve:
 
 bench:
 	@scripts/deps.sh && scripts/build.sh native && build/native/bench/kz_bench
+	@bench/kzub/run.sh
 	@bench/program/run.sh
 	@bench/web/run.sh
 
@@ -37,8 +38,10 @@ install:
 uninstall:
 	rm -f $(KZUB_BIN) $(KZUB_MAN)
 
-# dist/KudomatZub-<version>.zip and dist/SHA256SUMS; the same zip from the same
-# commit wherever it is made (scripts/reproduce-dist.sh checks that).
+# dist/KudomatZub-<version>.zip, the installer dist/KudomatZub-<version>.msi,
+# dist/SHA256SUMS and the winget and Scoop manifests (KZ_RELEASE_URL: where
+# they are published); the same files from the same commit wherever they are
+# made (scripts/reproduce-dist.sh checks that).
 dist:
 	@scripts/deps.sh && scripts/dist.sh
 

@@ -20,9 +20,6 @@ constexpr std::uint32_t kFirstSecond = 1000000000u;
 
 const char* const kRoleNames[] = {"AsBuyer", "AsSeller"};
 
-std::uint32_t clockSecond = 0;
-Seconds BenchClock() { return clockSecond; }
-
 struct NullDisplay final : CommentDisplay {
   void ShowComment(const char*, const char*) override {}
 };
@@ -62,16 +59,17 @@ const DrawCounts& CountDraws(int style, int role) {
   if (done[style][role]) return c;
   Composer& composer = LoadedComposer();
   const ComposeSettings settings = SettingsFor(style, role);
-  SetClock(BenchClock);
   long total = 0;
   for (int i = 0; i < kSeconds; ++i) {
-    clockSecond = kFirstSecond + static_cast<std::uint32_t>(i);
-    composer.Compose(settings);
-    const std::uint32_t end = randomState;
-    SeedRandom(clockSecond);
+    const std::uint32_t seed = kFirstSecond + static_cast<std::uint32_t>(i);
+    Random random;
+    random.Seed(seed);
+    composer.Compose(settings, random);
+    Random counter;
+    counter.Seed(seed);
     int n = 0;
-    while (randomState != end) {
-      DrawRandom();
+    while (counter.state != random.state) {
+      counter.Draw();
       ++n;
     }
     c.perSecond[i] = n;
@@ -86,11 +84,11 @@ void ComposeComments(benchmark::State& state, int style, int role) {
   Composer& composer = LoadedComposer();
   const DrawCounts& counts = CountDraws(style, role);
   const ComposeSettings settings = SettingsFor(style, role);
-  SetClock(BenchClock);
+  Random random;
   unsigned i = 0;
   for (auto _ : state) {
-    clockSecond = kFirstSecond + (i++ % kSeconds);
-    composer.Compose(settings);
+    random.Seed(kFirstSecond + (i++ % kSeconds));
+    composer.Compose(settings, random);
     benchmark::DoNotOptimize(composer.outputText);
   }
   state.SetItemsProcessed(state.iterations());
@@ -102,9 +100,10 @@ void DrawAlone(benchmark::State& state, int style, int role) {
   unsigned i = 0;
   for (auto _ : state) {
     const unsigned k = i++ % kSeconds;
-    SeedRandom(kFirstSecond + k);
+    Random random;
+    random.Seed(kFirstSecond + k);
     int sum = 0;
-    for (int n = counts.perSecond[k]; n > 0; --n) sum += DrawRandom();
+    for (int n = counts.perSecond[k]; n > 0; --n) sum += random.Draw();
     benchmark::DoNotOptimize(sum);
   }
   state.SetItemsProcessed(state.iterations());

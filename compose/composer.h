@@ -6,6 +6,7 @@
 
 #include "compose/text_seams.h"
 #include "compose/compose_settings.h"
+#include "compose/random.h"
 
 namespace kz {
 
@@ -73,8 +74,8 @@ struct Composer {
   // Copies the template set for `style` and `role` into the working set;
   // returns the step count (11), or 0 when there is no such set.
   int SelectTemplate(int style, int role);
-  // Composes, finishes and shows a new comment.
-  void Compose(const ComposeSettings& settings);
+  // Composes, finishes and shows a new comment, drawing from `random`.
+  void Compose(const ComposeSettings& settings, Random& random);
   // Tidies `outputText` in place and shows it with its length mark.
   void FinishComment();
 };

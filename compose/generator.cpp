@@ -68,7 +68,7 @@ class EntryIndexTable {
 
 const EntryIndexTable kEntryIndex;
 
-int DrawEntryIndex() { return kEntryIndex[DrawRandom()]; }
+int DrawEntryIndex(Random& random) { return kEntryIndex[random.Draw()]; }
 
 // The loader fills entries from 0 without gaps, so a word stands at index e
 // exactly when e is below the number of leading words, and the draw loops
@@ -92,15 +92,15 @@ bool HoldsAWord(const Entries<Size>& entries) {
 
 // Draws entry indices until an entry holds a word; the list holds one.
 template <int Size>
-const char* DrawFrom(const Entries<Size>& entries) {
+const char* DrawFrom(const Entries<Size>& entries, Random& random) {
   if (const int count = LeadingWords(entries)) {
     for (;;) {
-      const int e = DrawEntryIndex();
+      const int e = DrawEntryIndex(random);
       if (e < count) return entries[e];
     }
   }
   for (;;) {
-    const char* entry = entries[DrawEntryIndex()];
+    const char* entry = entries[DrawEntryIndex(random)];
     if (entry[0] != '\0') return entry;
   }
 }
@@ -110,14 +110,15 @@ const char* DrawFrom(const Entries<Size>& entries) {
 // branched to: the processor could not foresee the toss (see the benchmarks
 // named above).
 const char* DrawByChance(const Entries<kShortEntrySize>& shortEntries,
-                         const Entries<kLongEntrySize>& longEntries, bool* isShort) {
+                         const Entries<kLongEntrySize>& longEntries, bool* isShort,
+                         Random& random) {
   const char* const firsts[2] = {longEntries[0], shortEntries[0]};
   const int sizes[2] = {kLongEntrySize, kShortEntrySize};
   const int counts[2] = {LeadingWords(longEntries), LeadingWords(shortEntries)};
   const bool dense = counts[0] > 0 && counts[1] > 0;
   for (;;) {
-    const int e = DrawEntryIndex();
-    const int pick = DrawRandom() % kChanceRange > kChanceSplit;  // 1: the short list
+    const int e = DrawEntryIndex(random);
+    const int pick = random.Draw() % kChanceRange > kChanceSplit;  // 1: the short list
     const char* entry = firsts[pick] + sizes[pick] * e;
     if (dense ? e < counts[pick] : entry[0] != '\0') {
       *isShort = pick == 1;
@@ -172,9 +173,10 @@ int AppendWord(char* text, int length, const WorkingWord& word) {
 // Draws a word from one list and classes it; a lone blank leaves the
 // working word as it was.
 template <int Size>
-WordClass TakeWord(const Entries<Size>& entries, WordTest test, WorkingWord* word) {
+WordClass TakeWord(const Entries<Size>& entries, WordTest test, WorkingWord* word,
+                   Random& random) {
   if (!HoldsAWord(entries)) return kLoneBlank;
-  const char* entry = DrawFrom(entries);
+  const char* entry = DrawFrom(entries, random);
   const WordClass wordClass = ClassOf(entry, test);
   if (wordClass != kLoneBlank) word->Set<Size>(entry);
   return wordClass;
@@ -184,9 +186,10 @@ WordClass TakeWord(const Entries<Size>& entries, WordTest test, WorkingWord* wor
 // one entry index and reads nothing, so the word stays the previous step's.
 // A step whose lists hold no word at all (only with damaged word lists)
 // draws nothing and adds nothing.
-WordClass DrawWord(const WordBank& bank, const TemplateStep& step, WorkingWord* word) {
+WordClass DrawWord(const WordBank& bank, const TemplateStep& step, WorkingWord* word,
+                   Random& random) {
   if (step.pickKind < 0 || step.pickKind >= kPickKindCount) {
-    DrawRandom();
+    random.Draw();
     return kPlainWord;
   }
   if (step.group < 0 || step.group >= kGroupCount) return kLoneBlank;
@@ -198,7 +201,7 @@ WordClass DrawWord(const WordBank& bank, const TemplateStep& step, WorkingWord* 
     const auto& shortEntries = group.shortLists[rule.list].entries;
     if (!HoldsAWord(shortEntries) && !HoldsAWord(longEntries)) return kLoneBlank;
     bool isShort = false;
-    const char* entry = DrawByChance(shortEntries, longEntries, &isShort);
+    const char* entry = DrawByChance(shortEntries, longEntries, &isShort, random);
     if (isShort) {
       word->Set<kShortEntrySize>(entry);
     } else {
@@ -207,15 +210,18 @@ WordClass DrawWord(const WordBank& bank, const TemplateStep& step, WorkingWord* 
     return ClassOf(entry, rule.test);
   }
   return rule.list < kShortListCount
-             ? TakeWord(group.shortLists[rule.list].entries, rule.test, word)
-             : TakeWord(group.longLists[rule.list - kShortListCount].entries, rule.test, word);
+             ? TakeWord(group.shortLists[rule.list].entries, rule.test, word, random)
+             : TakeWord(group.longLists[rule.list - kShortListCount].entries, rule.test, word,
+                        random);
 }
 
 }  // namespace
 
-void Composer::Compose(const ComposeSettings& settings) {
+void Composer::Compose(const ComposeSettings& settings, Random& source) {
   const SectionSettings* sections = settings.sections;
-  ReseedFromClock();
+  // A local copy, which the compiler keeps in a register across the text
+  // writes; handed back at the end.
+  Random random = source;
   for (int s = 0; s < kSectionCount; ++s) {
     if (sections[s].enabled) ClearText(sectionText[s]);
   }
@@ -234,7 +240,7 @@ void Composer::Compose(const ComposeSettings& settings) {
   WorkingWord word = {};
   int rowCursor = 0;
   for (int step = 0; step < stepCount; ++step) {
-    const WordClass wordClass = DrawWord(groups, set.shape.steps[step], &word);
+    const WordClass wordClass = DrawWord(groups, set.shape.steps[step], &word, random);
     if (settings.spelling == 0) {
       const char* european = EuropeanForm(word.text);
       if (european != word.text) word.Set<kSpellingWordSize>(european);
@@ -268,6 +274,7 @@ void Composer::Compose(const ComposeSettings& settings) {
         sections[s].enabled ? lengths[s] : BoundedLength(sectionText[s], kTextSize);
     length = AppendChars(outputText, length, kTextSize - 2, sectionText[s], sectionLength);
   }
+  source = random;
   FinishComment();
 }
 

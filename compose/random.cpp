@@ -1,4 +1,4 @@
-// The replaceable clock behind the random source.
+// The system clock the random source is seeded from.
 #include "compose/random.h"
 
 #if defined(_WIN32)
@@ -11,10 +11,6 @@ static_assert(sizeof(std::time_t) == 8, "time() reads 64-bit seconds");
 #endif
 
 namespace kz {
-namespace {
-ClockFunction installedClock = nullptr;
-}
-
 Seconds SystemClockSeconds() {
 #if defined(_WIN32)
   return _time64(nullptr);
@@ -24,9 +20,5 @@ Seconds SystemClockSeconds() {
   return std::time(nullptr);
 #endif
 }
-
-void SetClock(ClockFunction clock) { installedClock = clock; }
-
-Seconds ClockSeconds() { return installedClock ? installedClock() : SystemClockSeconds(); }
 
 }  // namespace kz

@@ -19,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static KudomatZub* app = new KudomatZub(strings, surface, frontEnd);  // 800 KB
   static const KudomatZub::State start = (app->Start(), app->Save());
   app->Restore(start);
-  for (int s = 0; s < kSectionCount; ++s) frontEnd.checked[s] = start.panel.sliders[s].enabled;
 
   FuzzedDataProvider input(data, size);
   auto coordinate = [&] { return fuzz::Mostly(input, -20, 640); };  // mostly on or near the panel
@@ -28,25 +27,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int op = input.ConsumeIntegralInRange(0, 4);
     int moved = -1;  // the one knob that may move
     if (op == 0) app->PointerPress(coordinate(), coordinate());
-    if (op == 1) moved = before.HeldKnob(), app->PointerMove(coordinate(), coordinate());
+    if (op == 1) moved = before.session.panel.dragIndex, app->PointerMove(coordinate());
     if (op == 2) app->PointerRelease();
     if (op == 3) {
       moved = input.ConsumeIntegralInRange(-1, kSectionCount);
       app->StepKnob(moved, coordinate());
-      if (moved >= 0 && moved < kSectionCount && !before.panel.sliders[moved].enabled) moved = -1;
+      if (moved >= 0 && moved < kSectionCount && !before.session.panel.sliders[moved].enabled) moved = -1;
     }
-    if (op == 4) {  // a checkbox toggles itself before its command arrives
-      const int id = input.ConsumeIntegral<std::uint16_t>(), box = id - kSectionCheckboxes[0];
-      if (0 <= box && box < kSectionCount) frontEnd.checked[box] = !frontEnd.checked[box];
-      app->Command(id);
-    }
-    const Panel& after = app->panel();
-    const int held = app->Save().HeldKnob();
+    if (op == 4) app->Command(kCommands[input.ConsumeIntegralInRange(0, kCommandCount - 1)].id);
+    const KudomatZub::State now = app->Save();
+    const Panel& after = now.session.panel;
+    const int held = now.session.panel.dragIndex;
     Check(-1 <= held && held < kSectionCount);
     for (int s = 0; s < kSectionCount; ++s) {
       const SliderRecord& knob = after.sliders[s];
       Check(knob.x == kInitialSliders[s].x && KnobTop(kTopRow) <= knob.y && knob.y <= KnobTop(kBottomRow));
-      Check(op == 4 || s == moved || knob.y == before.panel.sliders[s].y);
+      Check(op == 4 || s == moved || knob.y == before.session.panel.sliders[s].y);
     }
   }
   return 0;

@@ -1,76 +1,116 @@
-// The running program: start-up, and each kind of input carried out on the
-// panel and the composer, with what is the front end's handed to it.
+// The running program: start-up, each kind of input carried out on the
+// panel and the composer, the flash's steps, and after each input what the
+// front end must show and announce.
 #include "midend/kudomat_zub.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
-#include "compose/random.h"
-#include "midend/command_table.h"
-#include "midend/menu_rules.h"
+#include "compose/bounded_text.h"
+#include "compose/generator.h"
 
 namespace kz {
 namespace {
 
-ComposeSettings SettingsOf(const Panel& panel, const SliderRecord* sliders) {
-  ComposeSettings settings = {sliders[0].style, panel.role, panel.spelling, {}};
-  for (int s = 0; s < kSectionCount; ++s) {
-    settings.sections[s] = {sliders[s].y, sliders[s].enabled == 1};
+constexpr int kFlashStepMilliseconds = 80;
+constexpr int kFlashSteps = 2 * kSectionCount;  // each knob white, then each back
+
+int SectionCode(CommandAction action, int argument) {
+  const int first = action == CommandAction::Enable ? kEnableSection : kFreezeSection;
+  return argument == kAllSections ? first + kSectionCount : first + argument;
+}
+
+// A menu caption as a screen reader says it: without its & marker.
+int AppendCaption(char* text, int length, int limit, const char* caption) {
+  for (; *caption != '\0'; ++caption) {
+    if (*caption != '&') length = AppendBounded(text, length, limit, caption, 1);
   }
-  return settings;
+  return length;
 }
 
 }  // namespace
 
-void UpdateMenuState(int commandId, bool flag, FrontEnd& frontEnd) {
-  bool checked[kSectionCount];
-  for (int s = 0; s < kSectionCount; ++s) checked[s] = frontEnd.SectionChecked(s);
-  const MenuChanges changes = MenuRuleChanges(commandId, flag, checked);
-  for (int i = 0; i < changes.count; ++i) {
-    frontEnd.GreyMenuItem(changes.items[i].id, changes.items[i].greyed);
-  }
+ComposeSettings SettingsFor(int style, int role, int spelling, const int (&rows)[kSectionCount],
+                            const bool (&frozen)[kSectionCount]) {
+  ComposeSettings settings = {style, role, spelling, {}};
+  for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {KnobTop(rows[s]), !frozen[s]};
+  return settings;
 }
 
-KudomatZub::KudomatZub(const StringSource& strings, Surface& surface, FrontEnd& frontEnd)
-    : frontEnd_(frontEnd), composer_() {
-  panel_.dc = &surface;
-  panel_.window = &frontEnd;
-  panel_.pacer = &frontEnd;
+// What the front end is told about when it changes.
+struct KudomatZub::Snapshot {
+  int rows[kSectionCount];
+  bool enabled[kSectionCount];
+  int focusedKnob;
+  int choices[3];  // style, spelling, role
+};
+
+KudomatZub::KudomatZub(const StringSource& strings, Surface& surface, FrontEnd& frontEnd,
+                       ClockFunction clock)
+    : frontEnd_(frontEnd), clock_(clock ? clock : SystemClockSeconds), composer_() {
+  session_.panel.dc = &surface;
   composer_.instance = &strings;
   composer_.window = &frontEnd;
 }
 
+KudomatZub::Snapshot KudomatZub::Take() const {
+  const Panel& p = session_.panel;
+  Snapshot s = {{}, {}, session_.focusedKnob, {p.sliders[0].style, p.spelling, p.role}};
+  for (int i = 0; i < kSectionCount; ++i) {
+    s.rows[i] = KnobRow(p.sliders[i].y);
+    s.enabled[i] = p.sliders[i].enabled != 0;
+  }
+  return s;
+}
+
+void KudomatZub::Reseed() { random_.Seed(SeedOfSecond(clock_())); }
+
+ChoiceState KudomatZub::Choice() const {
+  const Panel& p = session_.panel;
+  ChoiceState c = {p.sliders[0].style, session_.styleChosen, p.spelling, p.role, {}};
+  for (int s = 0; s < kSectionCount; ++s) c.enabled[s] = p.sliders[s].enabled != 0;
+  return c;
+}
+
 void KudomatZub::Start() {
-  ReseedFromClock();
+  Panel& panel = session_.panel;
+  Reseed();
   composer_.LoadWordLists();
   composer_.LoadSpellingPairs();
-  panel_.SetStyle(DrawRandom() % kStyleCount);
-  panel_.SetSpelling(1);  // American
-  panel_.SetRole(1);      // As Seller
-  panel_.SetSectionState(kEnableAllSections);
-  for (int id : kInitiallyGreyed) frontEnd_.GreyMenuItem(id, true);
-  ReseedFromClock();
+  panel.SetStyle(random_.Draw() % kStyleCount);
+  panel.SetSpelling(kStartSpelling);
+  panel.SetRole(kStartRole);
+  panel.SetSectionState(kEnableAllSections);
+  Reseed();
   for (int s = 0; s < kSectionCount; ++s) {
-    panel_.MoveKnob(s, kTopRow + DrawRandom() % kRandomRowSpan);
+    panel.MoveKnob(s, kTopRow + random_.Draw() % kRandomRowSpan);
   }
-  panel_.PaintPanel(kWholePanel);
+  panel.PaintPanel(kWholePanel);
+  // Nothing was shown before: every knob, section and choice is news.
+  Snapshot before = {{-1, -1, -1}, {}, -1, {-1, -1, -1}};
+  for (int s = 0; s < kSectionCount; ++s) before.enabled[s] = !panel.sliders[s].enabled;
+  ShowChanges(before, true);
 }
 
 bool KudomatZub::Command(int id) {
-  ReseedFromClock();
-  const CommandEntry* found = FindCommand(id);
-  if (!found) return false;
-  CommandEntry entry = *found;
+  const CommandEntry* entry = FindCommand(id);
+  if (!entry) return false;
+  Reseed();
+  CompleteFlash();
+  const Snapshot before = Take();
+  Carry(id);
+  ShowChanges(before, false);
+  return true;
+}
 
-  // The command works on the sliders as they were when it arrived.
-  SliderRecord snapshot[kSectionCount];
-  for (int s = 0; s < kSectionCount; ++s) snapshot[s] = panel_.sliders[s];
-
+void KudomatZub::Carry(int id) {
+  const CommandEntry& entry = *FindCommand(id);
+  Panel& panel = session_.panel;
   switch (entry.action) {
     case CommandAction::Generate:
-      panel_.FlashKnobs();
-      composer_.Compose(SettingsOf(panel_, snapshot));
-      frontEnd_.CopyComment();
+      session_.flashStep = 0;
       break;
     case CommandAction::Copy:
       frontEnd_.CopyComment();
@@ -82,81 +122,202 @@ bool KudomatZub::Command(int id) {
       frontEnd_.ShowDialog(entry.argument);
       break;
     case CommandAction::Style:
-      panel_.SetStyle(entry.argument);
+      panel.SetStyle(entry.argument);
+      session_.styleChosen = true;
       break;
     case CommandAction::Spelling:
-      panel_.SetSpelling(entry.argument);
+      panel.SetSpelling(entry.argument);
       break;
     case CommandAction::Role:
-      panel_.SetRole(entry.argument);
+      panel.SetRole(entry.argument);
       break;
     case CommandAction::MoveKnob:
-      panel_.MoveKnob(entry.argument, entry.row);
+      panel.MoveKnob(entry.argument, entry.row);
       break;
     case CommandAction::MoveEnabled:
       for (int s = 0; s < kSectionCount; ++s) {
-        if (snapshot[s].enabled) panel_.MoveKnob(s, entry.row);
+        if (panel.sliders[s].enabled) panel.MoveKnob(s, entry.row);
       }
       break;
     case CommandAction::MoveRandom:
       // Every section uses up its draw, frozen or not.
       for (int s = 0; s < kSectionCount; ++s) {
-        const int r = DrawRandom();
-        if (snapshot[s].enabled) panel_.MoveKnob(s, kTopRow + r % kRandomRowSpan);
+        const int r = random_.Draw();
+        if (panel.sliders[s].enabled) panel.MoveKnob(s, kTopRow + r % kRandomRowSpan);
       }
       break;
-    case CommandAction::SectionBox:
-      // The checkbox has already toggled itself.
-      entry = SectionBoxCommand(entry.argument, frontEnd_.SectionChecked(entry.argument));
-      panel_.SetSectionState(entry.argument);
+    case CommandAction::ToggleSection:
+      panel.SetSectionState(SectionCode(
+          panel.sliders[entry.argument].enabled ? CommandAction::Freeze : CommandAction::Enable,
+          entry.argument));
       break;
-    case CommandAction::SectionState:
-      panel_.SetSectionState(entry.argument);
+    case CommandAction::Enable:
+    case CommandAction::Freeze:
+      panel.SetSectionState(SectionCode(entry.action, entry.argument));
       break;
   }
-  for (const RuleCall& call : entry.rules) {
-    if (call.id != 0) UpdateMenuState(call.id, call.on, frontEnd_);
+}
+
+void KudomatZub::ShowChanges(const Snapshot& before, bool everything) {
+  const ChoiceState choice = Choice();
+  for (int i = 0; i < kCommandCount; ++i) {
+    if (!IsMenuItem(kCommands[i])) continue;
+    const MenuItemView item = MenuItemOf(kCommands[i], choice);
+    if (!everything && item == session_.shownItems[i]) continue;
+    session_.shownItems[i] = item;
+    frontEnd_.ShowMenuItem(kCommands[i].id, item.greyed, item.inForce);
   }
-  return true;
+  for (int s = 0; s < kSectionCount; ++s) {
+    if (!everything && choice.enabled[s] == session_.shownChecked[s]) continue;
+    session_.shownChecked[s] = choice.enabled[s];
+    frontEnd_.CheckSectionBox(s, choice.enabled[s]);
+  }
+
+  const Snapshot after = Take();
+  for (int s = 0; s < kSectionCount; ++s) {
+    if (after.rows[s] != before.rows[s]) frontEnd_.Announce(Change::KnobValue, s);
+    if (after.enabled[s] != before.enabled[s]) frontEnd_.Announce(Change::SectionState, s);
+  }
+  if (!std::equal(after.choices, after.choices + 3, before.choices)) {
+    frontEnd_.Announce(Change::Choices, -1);
+  }
+  if (after.focusedKnob != before.focusedKnob) {
+    frontEnd_.Announce(Change::KnobFocus, after.focusedKnob);
+  }
 }
 
 void KudomatZub::PointerPress(int x, int y) {
-  ReseedFromClock();
-  panel_.HitTest(x, y);
+  Reseed();
+  CompleteFlash();
+  const Snapshot before = Take();
+  session_.panel.HitTest(x, y);
+  ShowChanges(before, false);
 }
 
-void KudomatZub::PointerMove(int, int y) {
-  ReseedFromClock();
-  panel_.MoveKnob(-1, y);
+void KudomatZub::PointerMove(int y) {
+  Reseed();
+  CompleteFlash();
+  const Snapshot before = Take();
+  session_.panel.MoveKnob(-1, y);
+  ShowChanges(before, false);
 }
 
 void KudomatZub::PointerRelease() {
-  ReseedFromClock();
-  panel_.dragIndex = -1;
+  Reseed();
+  CompleteFlash();
+  session_.panel.dragIndex = -1;
 }
 
 void KudomatZub::StepKnob(int section, int rows) {
-  ReseedFromClock();
-  if (section < 0 || section >= kSectionCount || !panel_.sliders[section].enabled) return;
+  Reseed();
+  CompleteFlash();
+  Panel& panel = session_.panel;
+  if (section < 0 || section >= kSectionCount || !panel.sliders[section].enabled) return;
+  const Snapshot before = Take();
   // Held to the track whatever `rows` is, without overflow.
-  const long long row = static_cast<long long>(KnobRow(panel_.sliders[section].y)) - rows;
-  panel_.MoveKnob(section, static_cast<int>(std::clamp<long long>(row, kTopRow, kBottomRow)));
+  const long long row = static_cast<long long>(KnobRow(panel.sliders[section].y)) - rows;
+  panel.MoveKnob(section, static_cast<int>(std::clamp<long long>(row, kTopRow, kBottomRow)));
+  ShowChanges(before, false);
 }
 
-void KudomatZub::Repaint() { panel_.PaintPanel(kWholePanel); }
+void KudomatZub::FocusKnob(int section) {
+  const int knob = 0 <= section && section < kSectionCount ? section : -1;
+  if (knob == session_.focusedKnob) return;
+  const Snapshot before = Take();
+  session_.focusedKnob = knob;
+  ShowChanges(before, false);
+}
+
+int KudomatZub::FlashDelay() const {
+  return session_.flashStep >= 0 ? kFlashStepMilliseconds : -1;
+}
+
+void KudomatZub::Tick() {
+  Panel& panel = session_.panel;
+  if (session_.flashStep < 0) return;
+  panel.DrawFlashStep(session_.flashStep);
+  if (++session_.flashStep < kFlashSteps) return;
+  session_.flashStep = -1;
+  int rows[kSectionCount];
+  bool frozen[kSectionCount];
+  for (int s = 0; s < kSectionCount; ++s) {
+    rows[s] = KnobRow(panel.sliders[s].y);
+    frozen[s] = panel.sliders[s].enabled == 0;
+  }
+  Reseed();
+  composer_.Compose(SettingsFor(panel.sliders[0].style, panel.role, panel.spelling, rows, frozen),
+                    random_);
+  frontEnd_.CopyComment();
+}
+
+void KudomatZub::CompleteFlash() {
+  while (session_.flashStep >= 0) Tick();
+}
+
+void KudomatZub::Repaint() {
+  session_.panel.PaintPanel(kWholePanel);
+  const int drawn = session_.flashStep < 0 ? 0 : session_.flashStep;
+  for (int step = 0; step < drawn; ++step) session_.panel.DrawFlashStep(step);
+}
+
+KnobView KudomatZub::Knob(int section) const {
+  if (section < 0 || section >= kSectionCount) return {};
+  const Panel& p = session_.panel;
+  const SliderRecord& r = p.sliders[section];
+  const int row = KnobRow(r.y);
+  const double value = row <= kMiddleRow
+                           ? 100.0 * (kMiddleRow - row) / (kMiddleRow - kTopRow)
+                           : -100.0 * (row - kMiddleRow) / (kBottomRow - kMiddleRow);
+  return {r.x + kTileSize / 2,        row,
+          static_cast<int>(std::lround(value)), r.enabled != 0,
+          IsShown(r.y),               session_.focusedKnob == section,
+          p.dragIndex == section};
+}
+
+ShortText KudomatZub::KnobValueText(int section) const {
+  const KnobView knob = Knob(section);
+  const char* leftOut = knob.shown ? "" : ", left out";
+  ShortText t = {};
+  if (knob.value > 0) {
+    std::snprintf(t.text, sizeof t.text, "+ %d%s", knob.value, leftOut);
+  } else if (knob.value < 0) {
+    std::snprintf(t.text, sizeof t.text, "-  %d%s", -knob.value, leftOut);
+  } else {
+    std::snprintf(t.text, sizeof t.text, "+|-  0%s", leftOut);
+  }
+  return t;
+}
+
+const char* KudomatZub::SectionName(int section) {
+  for (const CommandEntry& entry : kCommands) {
+    if (entry.action == CommandAction::Enable && entry.argument == section) return entry.caption;
+  }
+  return "";
+}
+
+ShortText KudomatZub::Choices() const {
+  const ChoiceState choice = Choice();
+  ShortText t = {};
+  const int limit = static_cast<int>(sizeof t.text) - 1;
+  int length = 0;
+  for (const CommandEntry& entry : kCommands) {
+    if (MenuItemOf(entry, choice).inForce != 1) continue;
+    if (length > 0) length = AppendBounded(t.text, length, limit, ", ", 2);
+    length = AppendCaption(t.text, length, limit, entry.caption);
+  }
+  return t;
+}
 
 KudomatZub::State KudomatZub::Save() const {
-  State state = {panel_, {}};
+  State state = {session_, {}};
   std::memcpy(state.sectionText, composer_.sectionText, sizeof state.sectionText);
   return state;
 }
 
 void KudomatZub::Restore(const State& state) {
-  Surface* dc = panel_.dc;
-  panel_ = state.panel;
-  panel_.dc = dc;
-  panel_.window = &frontEnd_;
-  panel_.pacer = &frontEnd_;
+  Surface* dc = session_.panel.dc;
+  session_ = state.session;
+  session_.panel.dc = dc;
   std::memcpy(composer_.sectionText, state.sectionText, sizeof state.sectionText);
 }
 

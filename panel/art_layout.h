@@ -30,7 +30,7 @@ constexpr Colour kWhite = Rgb(255, 255, 255);
 
 // Knob colours by style, as the tiles bitmap holds them.
 constexpr Colour kKnobColours[kStyleCount] = {
-#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
+#define KZ_STYLE(command, id, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
   Rgb(red, green, blue),
 #include "resources/styles.def"
 #undef KZ_STYLE

@@ -9,8 +9,7 @@ namespace {
 constexpr int kHitWidthReach = 20;
 constexpr int kHitHeightReach = 25;
 
-// SetSectionState: which records (and their checkboxes) a code touches and
-// the state it gives them.
+// SetSectionState: which records a code touches and the state it gives them.
 struct SectionCode {
   bool sections[kSectionCount];
   bool enable;
@@ -38,18 +37,15 @@ Panel::Panel() {
   dragIndex = -1;
   spelling = 1;
   role = 1;
-  for (int i = 0; i < kSectionCount; ++i) initialSliders[i] = kInitialSliders[i];
-  for (scanIndex = 0; scanIndex < kSectionCount; ++scanIndex) {
-    sliders[scanIndex] = initialSliders[scanIndex];
-  }
+  for (int i = 0; i < kSectionCount; ++i) sliders[i] = kInitialSliders[i];
 }
 
 std::int32_t Panel::HitTest(std::int32_t x, std::int32_t y) {
-  for (scanIndex = 0; scanIndex < kSectionCount; ++scanIndex) {
-    const SliderRecord& r = sliders[scanIndex];
+  for (int i = 0; i < kSectionCount; ++i) {
+    const SliderRecord& r = sliders[i];
     if (r.x <= x && x <= r.x + kHitWidthReach && r.y <= y && y <= r.y + kHitHeightReach) {
-      if (r.enabled != 0) dragIndex = scanIndex;
-      return scanIndex;
+      if (r.enabled != 0) dragIndex = i;
+      return i;
     }
   }
   return -1;
@@ -91,9 +87,7 @@ void Panel::SetSectionState(std::int32_t code) {
   if (entry >= sizeof kSectionCodes / sizeof kSectionCodes[0]) return;
   const SectionCode& c = kSectionCodes[entry];
   for (int i = 0; i < kSectionCount; ++i) {
-    if (!c.sections[i]) continue;
-    if (window != nullptr) window->SetSectionChecked(i, c.enable);
-    sliders[i].enabled = c.enable ? 1 : 0;
+    if (c.sections[i]) sliders[i].enabled = c.enable ? 1 : 0;
   }
 }
 

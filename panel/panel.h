@@ -46,8 +46,7 @@ class Panel {
   void MoveKnob(std::int32_t index, std::int32_t row);
 
   // Enables (codes 0..2 one section, 3 all) or freezes (4..6, 7 all)
-  // sections and sets their checkboxes (the codes are named above); any
-  // other code does nothing.
+  // sections (the codes are named above); any other code does nothing.
   void SetSectionState(std::int32_t code);
 
   // 1 American, 0 European; other values keep the flag. Redraws its image.
@@ -79,21 +78,18 @@ class Panel {
                           std::int32_t width, std::int32_t height, std::int32_t bitmapId,
                           std::uint8_t masked);
 
-  // Turns the knobs white one by one, 80 ms apart, then gives them back
-  // their colour one by one, pausing before each step.
-  void FlashKnobs();
+  // Step `step` of the knob flash: steps 0..2 turn knobs 0..2 white, steps
+  // 3..5 give them back their colour; any other step draws nothing. Whoever
+  // runs the flash paces the steps.
+  void DrawFlashStep(int step);
 
   // --- State -------------------------------------------------------------
 
-  Surface* dc = nullptr;                     // the main window's surface; null: nothing drawn
-  CheckboxWindow* window = nullptr;          // holds the section checkboxes
+  Surface* dc = nullptr;                     // where the panel is drawn; null: nothing drawn
   SliderRecord sliders[kSectionCount] = {};  // index = Section; set at construction
   std::int32_t dragIndex = 0;                // record being dragged, or -1
   std::int32_t spelling = 0;                 // 1 American, 0 European
   std::int32_t role = 0;                     // 0 As Buyer, 1 As Seller
-  std::int32_t scanIndex = 0;                // HitTest's loop index: record hit, or 3
-  SliderRecord initialSliders[kSectionCount] = {};
-  FlashPacer* pacer = nullptr;  // the flash's pauses; null: the flash does not wait
 
  private:
   void Pixel(int x, int y, Colour colour);

@@ -1,14 +1,9 @@
 // The panel's drawing: the full paint and its parts, the connector path, the
-// bitmap copies and the knob flash. Everything goes straight to `dc`: lines
+// bitmap copies and the knob flash's steps. Everything goes straight to `dc`: lines
 // pixel by pixel, the rest copied out of bitmaps loaded for each copy.
 #include "panel/panel.h"
 
 namespace kz {
-namespace {
-
-constexpr int kFlashStepMilliseconds = 80;
-
-}  // namespace
 
 void Panel::Pixel(int x, int y, Colour colour) {
   if (dc != nullptr) dc->PutPixel(x, y, colour);
@@ -107,15 +102,12 @@ std::int32_t Panel::DrawBitmap(std::int32_t x, std::int32_t y, std::int32_t srcX
   return dc->CopyBitmap(x, y, srcX, srcY, width, height, bitmapId & 0xFFFF, masked != 0);
 }
 
-void Panel::FlashKnobs() {
-  for (const SliderRecord& r : sliders) {
-    if (pacer != nullptr) pacer->Pause(kFlashStepMilliseconds);
-    DrawBitmap(r.x, r.y, kTrackTileColumn, kFlashTileRow, kTileSize, kTileSize, kTilesBitmap, 0);
-  }
-  for (const SliderRecord& r : sliders) {
-    if (pacer != nullptr) pacer->Pause(kFlashStepMilliseconds);
-    DrawBitmap(r.x, r.y, r.knobColumn, 0, kTileSize, kTileSize, kTilesBitmap, 0);
-  }
+void Panel::DrawFlashStep(int step) {
+  if (step < 0 || step >= 2 * kSectionCount) return;
+  const bool white = step < kSectionCount;
+  const SliderRecord& r = sliders[step % kSectionCount];
+  DrawBitmap(r.x, r.y, white ? kTrackTileColumn : r.knobColumn, white ? kFlashTileRow : 0,
+             kTileSize, kTileSize, kTilesBitmap, 0);
 }
 
 }  // namespace kz

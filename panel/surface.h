@@ -1,8 +1,6 @@
-// The seams through which the panel meets its host: the surface it draws on
-// (with the bitmaps it copies from), the window that holds the section
-// checkboxes, and the pause between the knob flash's steps. In the program they are GDI on the
-// main window (shell/gdi_surface.h); natively an in-memory raster
-// (panel/raster.h) and whatever fakes a test likes.
+// The seam through which the panel draws: a surface with the bitmaps it
+// copies from. In the window it is GDI (shell/gdi_surface.h); on the page
+// and natively an in-memory raster (panel/raster.h).
 #pragma once
 
 #include <cstdint>
@@ -28,25 +26,6 @@ class Surface {
 
  protected:
   ~Surface() = default;
-};
-
-class CheckboxWindow {
- public:
-  // Checks or unchecks the checkbox of section `section` (0..2).
-  virtual void SetSectionChecked(int section, bool checked) = 0;
-
- protected:
-  ~CheckboxWindow() = default;
-};
-
-class FlashPacer {
- public:
-  // Lets `milliseconds` pass between two steps of the knob flash: the
-  // window waits them out, the page keeps a frame to play that long.
-  virtual void Pause(int milliseconds) = 0;
-
- protected:
-  ~FlashPacer() = default;
 };
 
 }  // namespace kz

@@ -18,8 +18,8 @@ struct StyleRow {
 };
 
 constexpr StyleRow kStyleTable[] = {
-#define KZ_STYLE(command, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
-  {command, name, knobColumn, nameColumn, nameWidth},
+#define KZ_STYLE(command, id, name, knobColumn, nameColumn, nameWidth, red, green, blue) \
+  {id, name, knobColumn, nameColumn, nameWidth},
 #include "resources/styles.def"
 #undef KZ_STYLE
 };

@@ -13,7 +13,7 @@ else
   need=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
         clang libclang-rt-14-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
         wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick python3
-        osslsigncode openssl)
+        osslsigncode openssl wixl msitools faketime python3-yaml)
 fi
 
 # The npm packages, installed again only when the lock file has changed.

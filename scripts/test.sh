@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test. After the native build, four lanes
-# run side by side, as none shares a display, a Wine prefix, a port or a build
+# Builds everything and runs every test. After the native build and the
+# shipped 32-bit one, which several lanes use, four lanes run side by side, as none shares a display, a Wine prefix, a port or a build
 # folder with another:
 #   native   the unit tests, then the fuzzers (each replays its corpus and
 #            fuzzes a few seconds, as many at once as there are cores);
@@ -9,7 +9,8 @@
 #            shipped 32-bit program where this machine runs 32-bit code, else
 #            the 64-bit build), beside a smoke test of the 64-bit build on an
 #            X server and prefix of its own where both run;
-#   release  the release, signed with a throwaway certificate and unsigned;
+#   release  the release, signed with a throwaway certificate and unsigned,
+#            and its installer under Wine on an X server and prefix of its own;
 #   web      the page's build and the browser tests.
 # A lane's output is shown whole when it ends, and its log stays in
 # build/test-logs. Every process started here is ended on the way out.
@@ -19,8 +20,9 @@ jobs=$(nproc)
 scripts/deps.sh
 scripts/deps.sh web
 
-echo "== native build"
+echo "== native build and the shipped Windows build"
 scripts/build.sh native
+scripts/build.sh win32
 
 # Lanes other than the end-to-end tests yield the processors to them: the
 # tests watch the program's timing from outside.
@@ -73,6 +75,8 @@ windows_lane() {
 release_lane() {
   echo "== the release, signed with a throwaway certificate and unsigned"
   nice -n 19 tests/release/sign_test.sh
+  echo "== the installer under Wine, and the winget and Scoop manifests"
+  tests/release/msi_test.sh
 }
 
 web_lane() {

@@ -1,43 +1,18 @@
 // The main window: class, creation, child controls and window procedure.
-#include "compose/random.h"
 #include "resources/resource_ids.h"
 #include "shell/app.h"
-#include "shell/commands.h"
-#include "shell/gdi_surface.h"
-#include "shell/panel_picture.h"
 #include "shell/scale.h"
-#include "shell/win32_text.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
 
 namespace kz {
-
-HINSTANCE appInstance;
-HWND mainWindow;
-
 namespace {
 
 constexpr int kWindowWidth = 620;
 constexpr int kWindowHeight = 270;
-
-char titleText[100];
-char className[100];
-
-// The seams the running program is given, for the whole run.
-ResourceStrings strings;
-GdiSurface surface;
-WindowFrontEnd frontEnd;
-
-// What the panel draws into, and the window's own device context that shows
-// it (held for the whole run).
-PanelPicture picture;
-HDC windowDc;
-// Screen pixels per panel pixel, and the controls' font made for it.
-int scale = 1;
-HFONT controlFont;
-
+constexpr int kStringSize = 100;  // the title's and the class name's buffers
 // What each kind of child control is in Win32.
 enum ControlKind { MarkBox, CommentBox, Button, Checkbox };
 struct ControlClass {
@@ -66,151 +41,175 @@ const ChildControl kChildControls[] = {
 #undef KZ_CONTROL
 };
 
-// Places and sizes the controls, and the window around them, for `dpi`:
-// at its top-left corner, or in `placed` when the system suggests a place.
-void ApplyScale(HWND window, int dpi, const RECT* placed) {
-  scale = ScaleForDpi(dpi);
-  HFONT font = CreateControlFont(scale);
-  for (const ChildControl& c : kChildControls) {
-    HWND control = GetDlgItem(window, c.id);
-    SetWindowPos(control, nullptr, c.x * scale, c.y * scale, c.width * scale, c.height * scale,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    // None at 96 DPI: the controls keep the system font they start with.
-    if (font || controlFont)
-      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  }
-  if (controlFont) DeleteObject(controlFont);
-  controlFont = font;
-  const SIZE outer = OuterSize(window, kClientWidth * scale, kClientHeight * scale, dpi);
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (placed ? 0 : SWP_NOMOVE);
-  SetWindowPos(window, nullptr, placed ? placed->left : 0, placed ? placed->top : 0, outer.cx,
-               outer.cy, flags);
-  InvalidateRect(window, nullptr, TRUE);
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance)
+    : instance_(instance), app_(strings_, surface_, *this) {
+  strings_.module = instance;
+  surface_.module = instance;
 }
 
-void OnCreate(HWND window) {
+// Places and sizes the controls, and the window around them, for `dpi`:
+// at its top-left corner, or in `placed` when the system suggests a place.
+void MainWindow::ApplyScale(int dpi, const RECT* placed) {
+  scale_ = ScaleForDpi(dpi);
+  HFONT font = CreateControlFont(scale_);
+  for (const ChildControl& c : kChildControls) {
+    HWND control = GetDlgItem(window_, c.id);
+    SetWindowPos(control, nullptr, c.x * scale_, c.y * scale_, c.width * scale_,
+                 c.height * scale_, SWP_NOZORDER | SWP_NOACTIVATE);
+    // None at 96 DPI: the controls keep the system font they start with.
+    if (font || controlFont_)
+      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  if (controlFont_) DeleteObject(controlFont_);
+  controlFont_ = font;
+  // At 1x the window keeps its outer size; scaled, it is sized to its client area.
+  const SIZE outer = scale_ == 1 ? SIZE{kWindowWidth, kWindowHeight}
+                                 : OuterSize(window_, kClientWidth * scale_, kClientHeight * scale_, dpi);
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (placed ? 0 : SWP_NOMOVE);
+  SetWindowPos(window_, nullptr, placed ? placed->left : 0, placed ? placed->top : 0, outer.cx,
+               outer.cy, flags);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::OnCreate() {
   for (const ChildControl& c : kChildControls) {
     const ControlClass& k = kControlClasses[c.kind];
     CreateWindowExA(k.extendedStyle, k.windowClass, c.text, k.style, c.x, c.y, c.width, c.height,
-                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), appInstance,
+                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
                     nullptr);
   }
-  ApplyScale(window, WindowDpi(window), nullptr);
+  ApplyScale(WindowDpi(window_), nullptr);
 }
 
-void OnPaint(HWND window) {
+void MainWindow::OnPaint() {
   // What the panel last drew, from its picture: nothing is drawn afresh.
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
+  HDC dc = BeginPaint(window_, &ps);
   const RECT& r = ps.rcPaint;
-  const RECT part = {r.left / scale, r.top / scale, (r.right + scale - 1) / scale,
-                     (r.bottom + scale - 1) / scale};
-  picture.Show(dc, part, scale);
-  EndPaint(window, &ps);
+  const RECT part = {r.left / scale_, r.top / scale_, (r.right + scale_ - 1) / scale_,
+                     (r.bottom + scale_ - 1) / scale_};
+  picture_.Show(dc, part, scale_);
+  EndPaint(window_, &ps);
+}
+
+// A command, and then the flash it may have started: the window spins on
+// the tick counter, as it always has, so the flash is over before any
+// other message is taken. Each step is shown before the wait.
+void MainWindow::OnCommand(int id) {
+  app_.Command(id);
+  for (int delay; (delay = app_.FlashDelay()) >= 0;) {
+    ShowPanelChanges();
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < static_cast<DWORD>(delay)) {
+    }
+    app_.Tick();
+  }
 }
 
 // A window pixel's panel pixel; the division rounds down on both sides of 0.
-int PanelPixel(int windowPixel) {
-  return windowPixel >= 0 ? windowPixel / scale : -((scale - 1 - windowPixel) / scale);
+int MainWindow::PanelPixel(int windowPixel) const {
+  return windowPixel >= 0 ? windowPixel / scale_ : -((scale_ - 1 - windowPixel) / scale_);
 }
 
-LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = PanelPixel(static_cast<short>(LOWORD(lParam)));
   const int y = PanelPixel(static_cast<short>(HIWORD(lParam)));
-  ReseedFromClock();
   switch (message) {
     case WM_CREATE:
-      OnCreate(window);
+      OnCreate();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
     case WM_PAINT:
-      OnPaint(window);
+      OnPaint();
       return 0;
     case WM_DPICHANGED:
-      ApplyScale(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      ApplyScale(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     case DM_GETDEFID:
       // Enter in the comment box (or on the window) presses Zub.
       return MAKELRESULT(IDC_GENERATE, DC_HASDEFID);
     case WM_COMMAND:
-      if (app.Command(LOWORD(wParam))) return 0;
-      return DefWindowProcA(window, message, wParam, lParam);
+      if (!FindCommand(LOWORD(wParam))) break;
+      OnCommand(LOWORD(wParam));
+      return 0;
     case WM_MOUSEMOVE:
       // Follows the pointer while a knob is held, button or not.
-      app.PointerMove(x, y);
+      app_.PointerMove(y);
       return 0;
     case WM_LBUTTONDOWN:
-      app.PointerPress(x, y);
+      app_.PointerPress(x, y);
       return 0;
     case WM_LBUTTONUP:
-      app.PointerRelease();
+      app_.PointerRelease();
       return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
   }
+  return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-}  // namespace
-
-KudomatZub app(strings, surface, frontEnd);
-
-void LoadWindowStrings(HINSTANCE instance) {
-  LoadStringA(instance, IDS_TITLE, titleText, sizeof titleText);
-  LoadStringA(instance, IDS_CLASS_NAME, className, sizeof className);
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  const LRESULT result = self->HandleMessage(message, wParam, lParam);
+  // Whatever the panel drew reaches the window at once.
+  self->ShowPanelChanges();
+  return result;
 }
 
-void RegisterAppClass(HINSTANCE instance) {
+bool MainWindow::Create(int showState) {
+  char title[kStringSize];
+  char className[kStringSize];
+  LoadStringA(instance_, IDS_TITLE, title, sizeof title);
+  LoadStringA(instance_, IDS_CLASS_NAME, className, sizeof className);
+
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
   wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = AppWndProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance_;
+  wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_APP));
   // Loaded at its own size: LoadIconA would stretch it to the large size.
-  wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_SMALL), IMAGE_ICON,
-                                             kSmallIconSize, kSmallIconSize, LR_DEFAULTCOLOR));
+  wc.hIconSm = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_APP_SMALL),
+                                             IMAGE_ICON, kSmallIconSize, kSmallIconSize,
+                                             LR_DEFAULTCOLOR));
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = CreateSolidBrush(kBackgroundColour);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
   wc.lpszClassName = className;
   RegisterClassExA(&wc);
-}
-
-bool CreateAppWindow(HINSTANCE instance, int showState) {
-  appInstance = instance;
-  strings.module = instance;
 
   // The window's own painting leaves its controls alone: they paint
   // themselves, and are not repainted with the window.
-  HWND window =
-      CreateWindowExA(0, className, titleText, WS_OVERLAPPED | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
-                      kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
-  mainWindow = window;
-  frontEnd.window = window;
-  if (!window) return false;
-  ShowWindow(window, showState);
-  UpdateWindow(window);
+  if (!CreateWindowExA(0, className, title, WS_OVERLAPPED | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
+                       kWindowWidth, kWindowHeight, nullptr, nullptr, instance_, this)) {
+    return false;
+  }
+  ShowWindow(window_, showState);
+  UpdateWindow(window_);
+  SetWindowPos(window_, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE);
+
+  // If GDI cannot make the picture the panel draws nothing; the controls
+  // still work.
+  windowDc_ = GetDC(window_);
+  if (picture_.Create()) surface_.dc = picture_.Dc();
+  app_.Start();
+  ShowPanelChanges();
   return true;
 }
 
-void AttachPanelSurface(HWND window) {
-  windowDc = GetDC(window);
-  surface.module = appInstance;
-  if (picture.Create()) surface.dc = picture.Dc();
-}
-
-void ShowPanelChanges() {
-  const RECT changed = surface.TakeChanged();
-  picture.Show(windowDc, changed, scale);
-}
-
-LRESULT CALLBACK AppWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = HandleMessage(window, message, wParam, lParam);
-  // Whatever the panel drew reaches the window at once.
-  ShowPanelChanges();
-  return result;
+void MainWindow::ShowPanelChanges() {
+  if (!windowDc_) return;
+  const RECT changed = surface_.TakeChanged();
+  picture_.Show(windowDc_, changed, scale_);
 }
 
 }  // namespace kz

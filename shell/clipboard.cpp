@@ -3,10 +3,10 @@
 // only for the hand-over.
 #include "shell/clipboard.h"
 
+#include <cstring>
+
 namespace kz {
 namespace {
-
-constexpr SIZE_T kBlockSize = 360;  // holds the longest comment the box can give
 
 // Another program (a clipboard manager, a remote-desktop session) may hold
 // the clipboard for a moment: it is tried 5 times, 10 ms apart, before the
@@ -25,16 +25,15 @@ bool OpenClipboardPatiently(HWND owner) {
 }  // namespace
 
 bool CopyToClipboard(HWND owner, const char* text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, kBlockSize);
+  const SIZE_T size = std::strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
   if (!block) return false;
   char* bytes = static_cast<char*>(GlobalLock(block));
   if (!bytes) {
     GlobalFree(block);
     return false;
   }
-  SIZE_T n = 0;
-  for (; n < kBlockSize - 1 && text[n] != '\0'; ++n) bytes[n] = text[n];
-  bytes[n] = '\0';
+  std::memcpy(bytes, text, size);
   GlobalUnlock(block);
 
   if (!OpenClipboardPatiently(owner)) {

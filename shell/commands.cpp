@@ -1,7 +1,5 @@
-// The window's side of the mid end: the comment and mark boxes, the section
-// checkboxes, the menu, the clipboard, the dialogs and closing.
-#include "shell/commands.h"
-
+// The window as the mid end's front end: the comment and mark boxes, the
+// section checkboxes, the menu, the clipboard, the dialogs and closing.
 #include "midend/command_table.h"
 #include "resources/resource_ids.h"
 #include "shell/app.h"
@@ -9,48 +7,34 @@
 #include "shell/dialogs.h"
 
 namespace kz {
-namespace {
 
-// Room for what the comment box can hand back: 255 characters and the end.
-constexpr int kCommentBufferSize = 256;
-
-}  // namespace
-
-void WindowFrontEnd::ShowComment(const char* comment, const char* mark) {
-  SetWindowTextA(GetDlgItem(window, IDC_COMMENT), comment);
-  SetWindowTextA(GetDlgItem(window, IDC_LENGTH_MARK), mark);
+void MainWindow::ShowComment(const char* comment, const char* mark) {
+  SetWindowTextA(GetDlgItem(window_, IDC_COMMENT), comment);
+  SetWindowTextA(GetDlgItem(window_, IDC_LENGTH_MARK), mark);
 }
 
-void WindowFrontEnd::SetSectionChecked(int section, bool checked) {
-  CheckDlgButton(window, kSectionCheckboxes[section], checked ? BST_CHECKED : BST_UNCHECKED);
+void MainWindow::CheckSectionBox(int section, bool checked) {
+  CheckDlgButton(window_, kSectionCheckboxes[section], checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// The window spins on the tick counter, as it always has: the flash is
-// over before any other message is taken. Each step is shown first.
-void WindowFrontEnd::Pause(int milliseconds) {
-  ShowPanelChanges();
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-  }
-}
-
-bool WindowFrontEnd::SectionChecked(int section) {
-  return IsDlgButtonChecked(window, kSectionCheckboxes[section]) == BST_CHECKED;
-}
-
-void WindowFrontEnd::GreyMenuItem(int commandId, bool greyed) {
-  EnableMenuItem(GetMenu(window), static_cast<UINT>(commandId),
+// The choice in force is shown by its item being greyed, as it always was.
+void MainWindow::ShowMenuItem(int commandId, bool greyed, int) {
+  EnableMenuItem(GetMenu(window_), static_cast<UINT>(commandId),
                  MF_BYCOMMAND | (greyed ? MF_GRAYED : MF_ENABLED));
 }
 
-void WindowFrontEnd::CopyComment() {
-  char comment[kCommentBufferSize] = {};
-  GetWindowTextA(GetDlgItem(window, IDC_COMMENT), comment, kCommentBufferSize);
-  CopyToClipboard(window, comment);
+void MainWindow::CopyComment() {
+  char comment[kCommentBoxSize] = {};
+  GetWindowTextA(GetDlgItem(window_, IDC_COMMENT), comment, kCommentBoxSize);
+  // Another program held the clipboard: the comment box keeps the comment
+  // for Copy, and the warning sound says it did not reach the clipboard.
+  if (!CopyToClipboard(window_, comment)) MessageBeep(MB_ICONWARNING);
 }
 
-void WindowFrontEnd::Exit() { DestroyWindow(window); }
+void MainWindow::Exit() { DestroyWindow(window_); }
 
-void WindowFrontEnd::ShowDialog(int dialogId) { ShowInfoDialog(appInstance, window, dialogId); }
+void MainWindow::ShowDialog(int dialogId) { ShowInfoDialog(instance_, window_, dialogId); }
+
+void MainWindow::Announce(Change, int) {}
 
 }  // namespace kz

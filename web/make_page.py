@@ -1,34 +1,25 @@
 #!/usr/bin/env python3
-"""Writes the page: the template with the window's menu bar and the
-captions of its Help and About dialogs, read from the resource script, so
+"""Writes the page: the template with the window's menu bar, from the
+command list, and the captions and texts of its Help and About dialogs, so
 captions and command ids are the program's own. The menu bar is written as
 an ARIA menubar: one Tab stop, the list items presentational.
 The style sheet gets the window's child-control layout from controls.def.
-    make_page.py KudomatZub.rc resource_ids.h index.html.in index.html \
-                 kudomat_zub.css.in kudomat_zub.css"""
+    make_page.py RESOURCES index.html.in index.html kudomat_zub.css.in kudomat_zub.css
+RESOURCES is the folder of commands.def, styles.def, controls.def,
+resource_ids.h and dialog_texts.h."""
 import html
 import re
 import sys
 
-rc, ids_h, template, out, css_in, css_out = sys.argv[1:7]
-ids = dict(re.findall(r'#define (\w+) (\d+)', open(ids_h).read()))
+resources, template, out, css_in, css_out = sys.argv[1:6]
+read = lambda name: open(f'{resources}/{name}').read()
+ids = dict(re.findall(r'#define (\w+) (\d+)', read('resource_ids.h')))
+texts = dict(re.findall(r'#define (KZ_\w+) "(.*)"', read('dialog_texts.h')))
 
-
-def expand(text):
-    """The script's lines with the Insert menu's style list written out, as
-    the resource compiler's preprocessor writes it."""
-    styles = open(rc.rsplit('/', 1)[0] + '/styles.def').read()
-    items = [f'        MENUITEM "{name}", {command}' for command, name in
-             re.findall(r'^KZ_STYLE\((\w+), "([^"]*)"', styles, re.M)]
-    text = re.sub(r'#define KZ_STYLE\(.*?\n.*?\n#include "styles.def"\n#undef KZ_STYLE',
-                  '\n'.join(items), text, flags=re.S)
-    return text.splitlines()
-
-
-lines = expand(open(rc).read())
-# Commands with a Ctrl shortcut, and its key.
-ctrl = {m.group(2): m.group(1) for m in
-        (re.match(r'\s*"(.)", (\w+), VIRTKEY, CONTROL', l) for l in lines) if m}
+# The command list's lines from the first command on, the style list written
+# in where it is included, as the preprocessor does.
+commands = read('commands.def').replace('#include "styles.def"', read('styles.def'))
+lines = [l.strip() for l in commands.splitlines() if re.match(r'\s*KZ_(MENU|END_MENU|SEPARATOR|ITEM|STYLE)\b', l)]
 
 
 def caption(text):
@@ -40,18 +31,27 @@ def caption(text):
     return f'{a}<u>{k}</u>{b}', ''.join(m.groups()), k.lower()
 
 
+def item(line):
+    """A menu item: its id, its caption and its Ctrl key, if any."""
+    m = re.match(r'KZ_ITEM\((\w+), (\d+), "([^"]*)", (\w+), "([^"]*)"', line)
+    if m:
+        ids[m.group(1)] = m.group(2)
+        return m.group(2), m.group(3), m.group(5) if m.group(4) == 'Ctrl' else ''
+    m = re.match(r'KZ_STYLE\((\w+), (\d+), "([^"]*)"', line)
+    ids[m.group(1)] = m.group(2)
+    return m.group(2), m.group(3), ''
+
+
 def menu(i, depth):
-    """The items of the menu whose BEGIN is at line i; returns (html, next line)."""
-    assert lines[i].strip() == 'BEGIN'
-    i += 1
+    """The items of the menu whose items start at line i; returns (html, next line)."""
     out = []
-    while lines[i].strip() != 'END':
-        item = lines[i].strip()
-        if item == 'MENUITEM SEPARATOR':
+    while lines[i] != 'KZ_END_MENU':
+        line = lines[i]
+        if line == 'KZ_SEPARATOR':
             out.append('<li role="separator"></li>')
             i += 1
-        elif item.startswith('POPUP'):
-            text, plain, key = caption(re.match(r'POPUP "(.*)"', item).group(1))
+        elif line.startswith('KZ_MENU('):
+            text, plain, key = caption(re.match(r'KZ_MENU\("(.*)"\)', line).group(1))
             inner, i = menu(i + 1, depth + 1)
             stop = '0' if depth == 0 and not out else '-1'
             access = f' data-key="{key}"' if key else ''
@@ -59,33 +59,24 @@ def menu(i, depth):
                        f'aria-haspopup="menu" aria-expanded="false"{access}>{text}</button>'
                        f'<ul role="menu" aria-label="{html.escape(plain)}">{inner}</ul></li>')
         else:
-            m = re.match(r'MENUITEM "(.*)", (\w+)', item)
-            text, _, _ = caption(m.group(1))
-            key = (f' data-ctrl="{ctrl[m.group(2)]}" aria-keyshortcuts="Control+{ctrl[m.group(2)]}"'
-                   if m.group(2) in ctrl else '')
+            command, text, ctrl = item(line)
+            key = f' data-ctrl="{ctrl}" aria-keyshortcuts="Control+{ctrl}"' if ctrl else ''
             out.append(f'<li role="none"><button role="menuitem" tabindex="-1" '
-                       f'data-command="{ids[m.group(2)]}"{key}>{text}</button></li>')
+                       f'data-command="{command}"{key}>{caption(text)[0]}</button></li>')
             i += 1
     return ''.join(out), i + 1
 
 
 def dialog_part(name, part):
     """Dialog `name`'s caption, or its static texts as paragraphs."""
-    start = next(i for i, l in enumerate(lines) if re.match(name + r' DIALOG', l))
+    prefix = 'KZ_' + name[len('IDD_'):] + '_'
     if part == 'CAPTION':
-        return re.match(r'CAPTION "(.*)"', lines[start + 2]).group(1)
-    texts = []
-    for l in lines[start:]:
-        if l == 'END':
-            break
-        m = re.match(r'\s*CONTROL "(.*)",( -1,|$)', l)
-        if m:
-            texts.append(f'<p>{html.escape(m.group(1))}</p>')
-    return ''.join(texts)
+        return html.escape(texts[prefix + 'CAPTION'])
+    return ''.join(f'<p>{html.escape(texts[k])}</p>' for k in texts if k.startswith(prefix + 'TEXT_'))
 
 
-start = next(i for i, l in enumerate(lines) if l == 'IDR_MAIN_MENU MENU')
-bar, _ = menu(start + 1, 0)
+lines.append('KZ_END_MENU')  # the menu bar's own end
+bar, _ = menu(0, 0)
 page = open(template).read()
 page = page.replace('@MENU@', f'<ul id="menubar" role="menubar" aria-label="Menu">{bar}</ul>')
 page = re.sub(r'@(CAPTION|TEXTS) (\w+)@', lambda m: dialog_part(m.group(2), m.group(1)), page)
@@ -107,6 +98,6 @@ def control_rule(name, kind, x, y, width, height):
 
 
 controls = re.findall(r'^KZ_CONTROL\((\w+), (\w+), "[^"]*", (\d+), (\d+), (\d+), (\d+)\)',
-                      open(rc.rsplit('/', 1)[0] + '/controls.def').read(), re.M)
+                      read('controls.def'), re.M)
 css = open(css_in).read().replace('/* @CONTROLS@ */', '\n'.join(control_rule(*c) for c in controls))
 open(css_out, 'w').write(css)

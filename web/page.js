@@ -2,7 +2,6 @@
 // timers and the clipboard. The program calls the Module functions below as
 // the window's code calls Win32; the page calls the program's kz_ functions.
 (() => {
-  const kFlashStep = 80;  // milliseconds between the knob flash's steps
   const $ = (id) => document.getElementById(id);
   const root = document.documentElement;
   const boxes = [$('b'), $('m'), $('e')];
@@ -10,55 +9,46 @@
   const bar = $('menubar');
   const status = $('status');
   const context = $('panel').getContext('2d');
-  let pending = null;  // the comment and mark shown while a command runs, put up when it ends
   let flashing = false, ready = false, scale = 1, grabbed = -1;
 
   const say = (text, kind = '') => { status.textContent = text; status.className = kind; };
-  const paint = (frame) => {
-    const w = _kz_width(), h = _kz_height(), p = _kz_pixels(frame);
+  const paint = () => {
+    const w = _kz_width(), h = _kz_height(), p = _kz_pixels();
     context.putImageData(new ImageData(new Uint8ClampedArray(HEAPU8.slice(p, p + w * h * 4).buffer), w, h), 0, 0);
   };
   const items = (id) => document.querySelectorAll(`[data-command="${id}"]`);
-  const choices = [...bar.querySelectorAll('[data-command]')];
 
   // What screen readers and the knobs' grab areas need to know after any
-  // change: where each knob is, whether it moves, and the checked choices.
-  const valueText = (v, shown) => (v > 0 ? `+ ${v}` : v < 0 ? `-  ${-v}` : '+|-  0') + (shown ? '' : ', left out');
+  // change, as the program says it: where each knob is, its value, whether
+  // it moves, and the choices in force.
   const sync = () => {
     knobs.forEach((knob, s) => {
-      const size = Math.max(24, 8 * scale), v = _kz_knob_value(s);
+      const size = Math.max(24, 8 * scale);
       knob.style.width = knob.style.height = `${size}px`;
-      knob.style.left = `${(_kz_knob_left(s) + 4) * scale - size / 2}px`;
+      knob.style.left = `${_kz_knob_x(s) * scale - size / 2}px`;
       knob.style.top = `${_kz_knob_row(s) * scale - size / 2}px`;
-      knob.setAttribute('aria-valuenow', v);
-      knob.setAttribute('aria-valuetext', valueText(v, _kz_section_shown(s)));
-      knob.setAttribute('aria-disabled', _kz_section_enabled(s) ? 'false' : 'true');
+      knob.setAttribute('aria-valuenow', _kz_knob_value(s));
+      knob.setAttribute('aria-valuetext', UTF8ToString(_kz_knob_text(s)));
+      knob.setAttribute('aria-disabled', _kz_knob_enabled(s) ? 'false' : 'true');
     });
-    const current = [];
-    for (const item of choices) {
-      const c = _kz_choice(+item.dataset.command);
-      if (c < 0) continue;
-      item.setAttribute('role', 'menuitemradio');
-      item.setAttribute('aria-checked', c ? 'true' : 'false');
-      if (c) current.push(item.textContent);
-    }
-    $('panel').setAttribute('aria-label', `Control panel: ${current.join(', ')}`);
-  };
-  const show = () => {
-    if (!pending) return;
-    $('comment').value = pending[0];
-    $('mark').value = pending[1];
-    say(pending[0], 'quiet');
-    pending = null;
+    $('panel').setAttribute('aria-label', `Control panel: ${UTF8ToString(_kz_choices())}`);
   };
 
-  Module.showComment = (comment, mark) => { pending = [comment, mark]; };
-  Module.checked = (s) => (boxes[s].checked ? 1 : 0);
+  Module.showComment = (comment, mark) => {
+    $('comment').value = comment;
+    $('mark').value = mark;
+    say(comment, 'quiet');
+  };
   Module.check = (s, on) => { boxes[s].checked = !!on; };
-  Module.grey = (id, greyed) => items(id).forEach((b) => b.setAttribute('aria-disabled', greyed ? 'true' : 'false'));
+  // A style, spelling or role item is a radio item, checked while in force.
+  Module.item = (id, greyed, inForce) => items(id).forEach((b) => {
+    b.setAttribute('aria-disabled', greyed ? 'true' : 'false');
+    if (inForce < 0) return;
+    b.setAttribute('role', 'menuitemradio');
+    b.setAttribute('aria-checked', inForce ? 'true' : 'false');
+  });
   Module.copyComment = () => {
-    const text = pending ? pending[0] : $('comment').value;
-    navigator.clipboard.writeText(text).catch(() => say('The browser did not let the page use the clipboard.', 'quiet'));
+    navigator.clipboard.writeText($('comment').value).catch(() => say('The browser did not let the page use the clipboard.', 'quiet'));
   };
   // A page cannot close its tab: the program stops and the page says so.
   Module.exit = () => { ready = false; $('window').hidden = true; $('ended').hidden = false; $('again').focus(); };
@@ -70,24 +60,29 @@
   };
   Module.title = (text) => { document.title = $('caption').textContent = text; };
 
-  // Runs a command; a knob flash plays its frames one step apart, and the
-  // comment shows when it is over, as in the window.
-  const command = (id) => {
-    if (!ready || flashing) return;
-    pending = null;
-    const frames = _kz_command(id);
-    const finish = () => { paint(-1); show(); sync(); flashing = false; };
-    if (frames === 0) return finish();
-    flashing = true;
-    document.body.dataset.busy = '1';
-    for (let k = 1; k < frames; ++k) setTimeout(() => paint(k), k * kFlashStep);
-    setTimeout(() => { finish(); delete document.body.dataset.busy; }, frames * kFlashStep);
+  // Input that arrives during a flash waits, as in the window's message
+  // queue, and is carried out in order once the flash is over.
+  const waiting = [];
+  const whenIdle = (f) => (flashing ? waiting.push(f) : f());
+  const show = () => { paint(); sync(); };
+  // Shows what a command or a flash step drew, then waits out the flash's
+  // next step, if any.
+  const run = (delay) => {
+    show();
+    flashing = delay >= 0;
+    if (flashing) {
+      document.body.dataset.busy = '1';
+      return setTimeout(() => run(_kz_tick()), delay);
+    }
+    delete document.body.dataset.busy;
+    while (!flashing && waiting.length) waiting.shift()();
   };
+  const command = (id) => { if (ready) whenIdle(() => run(_kz_command(id))); };
 
-  // Buttons and checkboxes (already toggled when the click arrives); nothing
-  // is taken during a flash.
+  // Buttons and checkboxes. A checkbox the program has not yet heard of
+  // stays as it is; the program then sets it.
   document.querySelectorAll('#client [data-command]').forEach((control) => control.addEventListener('click', (e) => {
-    if (!ready || flashing) return e.preventDefault();
+    if (!ready || flashing) e.preventDefault();
     command(+control.dataset.command);
   }));
 
@@ -109,31 +104,24 @@
   const release = () => {
     if (grabbed < 0) return;
     grabbed = -1;
-    _kz_pointer(2, 0, 0);
-    paint(-1);
-    sync();
+    whenIdle(() => { _kz_pointer(2, 0, 0); show(); });
   };
   knobs.forEach((knob, s) => {
     knob.addEventListener('keydown', (e) => {
       if (!(e.key in kSteps) || e.altKey || e.ctrlKey || e.metaKey) return;
       e.preventDefault();
-      if (!ready || flashing) return;
-      _kz_step_knob(s, kSteps[e.key]);
-      paint(-1);
-      sync();
+      if (ready) whenIdle(() => { _kz_step_knob(s, kSteps[e.key]); show(); });
     });
     knob.addEventListener('pointerdown', (e) => {
-      if (!ready || flashing || e.button !== 0) return;
+      if (!ready || e.button !== 0) return;
       knob.setPointerCapture(e.pointerId);
       grabbed = s;
-      _kz_pointer(0, _kz_knob_left(s) + 4, _kz_knob_row(s));  // on the knob itself
-      paint(-1);
+      whenIdle(() => { _kz_pointer(0, _kz_knob_x(s), _kz_knob_row(s)); show(); });  // on the knob itself
     });
     knob.addEventListener('pointermove', (e) => {
-      if (grabbed !== s || flashing) return;
-      _kz_pointer(1, 0, panelY(e));
-      paint(-1);
-      sync();
+      if (grabbed !== s) return;
+      const y = panelY(e);
+      whenIdle(() => { _kz_pointer(1, 0, y); show(); });
     });
     ['pointerup', 'pointercancel', 'lostpointercapture'].forEach((type) => knob.addEventListener(type, release));
   });
@@ -154,7 +142,8 @@
     if (!ready) return;
     fit();
     sync();
-    if (!flashing) { _kz_paint(); paint(-1); }
+    _kz_paint();
+    paint();
   });
 
   // The program's file cannot be fetched (or, from a file, at all).
@@ -170,8 +159,7 @@
   Module.onRuntimeInitialized = () => {
     _kz_start();
     fit();
-    paint(-1);
-    show();
+    paint();
     sync();
     say('', 'quiet');
     ready = true;

@@ -111,9 +111,10 @@ TEST(Compose, KnobBandsPickTheRows) {
   for (int r : {50, 51}) {
     std::uint32_t second = 0;
     for (;; ++second) {
-      SeedRandom(second);
-      for (int i = 0; i < 10; ++i) DrawRandom();
-      if (DrawRandom() % 100 == r) break;
+      Random random;
+      random.Seed(second);
+      for (int i = 0; i < 10; ++i) random.Draw();
+      if (random.Draw() % 100 == r) break;
     }
     ComposeAt(*c, second, 4, 0, 1, {43, 43, 43});
     EXPECT_STREQ(c->sectionText[2], r > 50 ? " w12_1 w11_3" : " w12_4 w11_3") << r;

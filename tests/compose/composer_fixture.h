@@ -1,6 +1,6 @@
 // The composer's test helpers, for the tests and the fuzzers: a string table
 // of a test's own, a composer loaded from the stored strings, a display that
-// keeps what it shows, and composing at a given clock second.
+// keeps what it shows, and composing from the seed of a given clock second.
 #pragma once
 
 #include <map>
@@ -12,8 +12,6 @@
 #include "compose/stored_strings.h"
 
 namespace kz::testing_support {
-
-inline Seconds clockReading = 0;
 
 struct MapStrings final : StringSource {
   std::map<int, std::string> texts;
@@ -48,10 +46,9 @@ inline void ComposeAt(Composer& c, Seconds second, int style, int role, int spel
                       const int (&y)[kSectionCount], const bool (&frozen)[kSectionCount] = {}) {
   ComposeSettings settings = {style, role, spelling, {}};
   for (int s = 0; s < kSectionCount; ++s) settings.sections[s] = {y[s], !frozen[s]};
-  SetClock([] { return clockReading; });
-  clockReading = second;
-  c.Compose(settings);
-  SetClock(nullptr);
+  Random random;
+  random.Seed(SeedOfSecond(second));
+  c.Compose(settings, random);
 }
 
 }  // namespace kz::testing_support

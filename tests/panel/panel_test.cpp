@@ -12,7 +12,6 @@
 #include "panel/bmp.h"
 #include "panel/panel.h"
 #include "panel/raster.h"
-#include "tests/midend/recording_front_end.h"
 
 namespace kz {
 namespace {
@@ -124,7 +123,6 @@ TEST(RasterSurface, CopiesPlainAndMaskedWithClippingAtEveryEdge) {
 struct PanelOnRaster {
   PanelOnRaster() : surface(raster, &bitmaps), bitmaps(KZ_SOURCE_DIR "/resources/art") {
     panel.dc = &surface;
-    panel.window = &boxes;
   }
   // A state set straight into the records from the tables, painted in full.
   void PaintFresh(int style, int spelling, int role, const int (&rows)[kSectionCount]) {
@@ -140,7 +138,6 @@ struct PanelOnRaster {
   Raster raster;
   RasterSurface surface;
   BitmapFolder bitmaps;
-  RecordingFrontEnd boxes;
   Panel panel;
 };
 
@@ -203,7 +200,7 @@ TEST(Panel, ConnectorsRunBetweenTheKnobRows) {
 }
 
 // Section codes enable (0..2 one, 3 all) or freeze (4..6 one, 7 all)
-// records and checkboxes; a press starts a drag on an enabled knob only.
+// records; a press starts a drag on an enabled knob only.
 TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
   const struct {
     int x, y, index;
@@ -212,9 +209,7 @@ TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
       {203, 70, -1}, {210, 86, -1}, {210, 59, -1}, {104, 43, 0},  {424, 68, 2},
   };
   for (int code = -1; code <= 8; ++code) {
-    RecordingFrontEnd boxes;
     Panel panel;
-    panel.window = &boxes;
     panel.sliders[1].y = 60;
     panel.SetSectionState(3);
     panel.SetSectionState(5);  // the Middle frozen to start with
@@ -223,7 +218,6 @@ TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
     for (int s = 0; s < 3; ++s) {
       if (code >= 0 && code < 8 && (code % 4 == 3 || code % 4 == s)) enabled[s] = code < 4;
       EXPECT_EQ(panel.sliders[s].enabled, enabled[s] ? 1 : 0) << code;
-      EXPECT_EQ(boxes.checked[s], enabled[s]) << code;
     }
     for (const auto& c : presses) {
       panel.dragIndex = -1;
@@ -234,16 +228,14 @@ TEST(Panel, SectionCodesAndPressesOnTheKnobRectangle) {
 }
 
 // A surface that notes where each copy goes (knob x; negative: the white
-// flash tile) and how much time had passed.
-struct FlashRecorder final : Surface, FlashPacer {
-  int now = 0;
-  std::vector<std::pair<int, int>> copies;
+// flash tile).
+struct FlashRecorder final : Surface {
+  std::vector<int> copies;
   void PutPixel(int, int, Colour) override {}
   int CopyBitmap(int x, int, int srcX, int srcY, int, int, int, bool) override {
-    copies.push_back({srcX == 48 && srcY == 8 ? -x : x, now});
+    copies.push_back(srcX == 48 && srcY == 8 ? -x : x);
     return 1;
   }
-  void Pause(int milliseconds) override { now += milliseconds; }
 };
 
 TEST(Panel, FlashTurnsTheKnobsWhiteOneByOneThenBack) {
@@ -251,10 +243,8 @@ TEST(Panel, FlashTurnsTheKnobsWhiteOneByOneThenBack) {
   Panel panel;
   panel.SetStyle(5);
   panel.dc = &r;
-  panel.pacer = &r;
-  panel.FlashKnobs();
-  EXPECT_EQ(r.copies, (std::vector<std::pair<int, int>>{
-                          {-104, 80}, {-204, 160}, {-404, 240}, {104, 320}, {204, 400}, {404, 480}}));
+  for (int step = -1; step <= 6; ++step) panel.DrawFlashStep(step);
+  EXPECT_EQ(r.copies, (std::vector<int>{-104, -204, -404, 104, 204, 404}));
 }
 
 }  // namespace

@@ -9,8 +9,8 @@ import { after, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 const [url, source, native] = process.argv.slice(2);
-const ID = Object.fromEntries([...readFileSync(`${source}/resources/resource_ids.h`, 'utf8')
-  .matchAll(/#define (\w+) (\d+)/g)].map((m) => [m[1], Number(m[2])]));
+const ID = Object.fromEntries(['resource_ids.h', 'commands.def', 'styles.def'].flatMap((f) => [...readFileSync(`${source}/resources/${f}`, 'utf8')
+  .matchAll(/(?:#define |KZ_ITEM\(|KZ_STYLE\()(\w+),? (\d+)/g)].map((m) => [m[1], Number(m[2])])));
 const profile = mkdtempSync('/tmp/kz-chromium-');
 const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'] });
@@ -108,6 +108,17 @@ const checks = {
     return [await painted(style, spelling, role, [0, 1, 2].map((s) => (s === knob && to >= 47 && to <= 118 ? to : 47))), true];
   },
   release: (knob) => checks.drag('classic', 'american', 'seller', knob, 90, true),
+  // Input during the flash waits, as in the window's queue: the box keeps its tick until the comment is out.
+  async queued(second) {
+    await set('flat', 'american', 'seller', 'middle');
+    let during;
+    const got = await zub(second, async () => {
+      await page.click('#zub'); await page.click('#b'); await command(ID.IDM_ALL_BOTTOM);
+      during = await js(() => [document.getElementById('b').checked, !!document.body.dataset.busy]);
+    });
+    const after = await js(() => [document.getElementById('b').checked, ...[...document.querySelectorAll('.knob')].map((k) => k.getAttribute('aria-valuetext'))]);
+    return [[during, got, after], [[true, true], kzub(second, 'flat', 'american', 'seller', ['middle', 'middle', 'middle']), [false, '+|-  0', '-  100, left out', '-  100, left out']]];
+  },
   // No axe-core violation at start, with each menu and submenu open, with each dialog open.
   async axe() {
     await js(readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8'));
@@ -214,7 +225,7 @@ for (const [what, ...args] of [
   ['zub', 4294967295, 'concise', 'american', 'buyer', 'bottom'],
   ['drag', 'emotive', 'european', 'seller', 0, 90], ['drag', 'chatty', 'american', 'buyer', 2, 118],
   ['drag', 'exhuberant', 'american', 'seller', 1, 200], ['drag', 'flat', 'european', 'buyer', 1, 400],  // below the track, far outside the panel
-  ['release', 0], ['release', 2], ['axe'],
+  ['release', 0], ['release', 2], ['queued', 1300000000], ['axe'],
   ['keys', 1234567890, 'emotive', 'european', 'buyer', [47, '+ 100'], [82, '+|-  0'], [118, '-  100, left out']],
   ['keys', 1600000000, 'concise', 'american', 'seller', [60, '+ 63'], [113, '-  86'], [114, '-  89, left out']],
   ['focus'], ['touch', 390, 844, 3], ['touch', 320, 568, 2], ['touch', 800, 500, 1], ['install'], ['offline', 1500000000], ['nowasm'], ['exit'], ['console'],

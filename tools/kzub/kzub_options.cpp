@@ -3,14 +3,12 @@
 // reading, the refusal of an unknown option and --help all come from it.
 #include "tools/kzub/kzub_options.h"
 
-#include "resources/styles.h"
+#include <vector>
+
+#include "midend/command_table.h"
 
 namespace kz {
 namespace {
-
-const char* const kRoleNames[] = {"buyer", "seller"};
-const char* const kSpellingNames[] = {"european", "american"};  // by flag value
-const char* const kSectionNames[] = {"beginning", "middle", "end"};
 
 // In ASCII lower case: names are taken in any letter case.
 std::string Lower(std::string text) {
@@ -18,14 +16,49 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// Index of `name` among the lower-case `names`, or -1.
-template <int N>
-int FindName(const std::string& name, const char* const (&names)[N]) {
-  for (int i = 0; i < N; ++i) {
-    if (Lower(name) == names[i]) return i;
+// The names kzub takes for the choices and sections: the last word of the
+// menu item that makes the choice, in lower case ("As Buyer": buyer), and
+// the sections' names from Tools > Enable.
+std::string NameOf(CommandAction action, int argument) {
+  for (const CommandEntry& e : kCommands) {
+    if (e.action != action || e.argument != argument) continue;
+    const std::string caption = e.caption;
+    return Lower(caption.substr(caption.rfind(' ') + 1));
+  }
+  return "";
+}
+
+// Whether `e` makes one of `action`'s named choices (Enable > All names none).
+bool Names(const CommandEntry& e, CommandAction action) {
+  return e.action == action && !(action == CommandAction::Enable && e.argument == kAllSections);
+}
+
+// The argument of the `action` item named `name`, or -1.
+int FindName(const std::string& name, CommandAction action) {
+  for (const CommandEntry& e : kCommands) {
+    if (Names(e, action) && NameOf(action, e.argument) == Lower(name)) {
+      return e.argument;
+    }
   }
   return -1;
 }
+
+// Every name of `action`'s items in menu order, separated by ", " and,
+// before the last, by `last`.
+std::string NamesOf(CommandAction action, const char* last) {
+  std::vector<std::string> names;
+  for (const CommandEntry& e : kCommands) {
+    if (Names(e, action)) names.push_back(NameOf(action, e.argument));
+  }
+  std::string joined;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    joined += (i == 0 ? "" : i + 1 == names.size() ? last : ", ") + names[i];
+  }
+  return joined;
+}
+
+// The last second a 32-bit seed can name.
+constexpr std::uint64_t kLastSecond = 0xFFFFFFFFu;
 
 // A whole number of decimal digits only, from `low` to `high`.
 bool ParseWhole(const std::string& text, std::uint64_t low, std::uint64_t high,
@@ -58,54 +91,32 @@ bool SplitList(const std::string& text, std::string (&items)[N], int* count) {
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
-// Style `style`'s name as kzub takes it: the style table's, in lower case.
-std::string StyleName(int style) { return Lower(kStyleTable[style].name); }
-
-// Every style name, separated by ", " and, before the last, by `last`.
-std::string StyleNames(const char* last) {
-  std::string names;
-  for (int style = 0; style < kStyleCount; ++style) {
-    if (style > 0) names += style + 1 == kStyleCount ? last : ", ";
-    names += StyleName(style);
-  }
-  return names;
-}
-
 // The rows a knob may be given, as the help and the refusals name them.
 std::string RowRange() { return std::to_string(kTopRow) + " to " + std::to_string(kBottomRow); }
 
 // --- The parsers: each reads its option's value into `o` and answers ""
 // when it is accepted, else one line saying why not.
 
-std::string ParseStyle(const std::string& value, KzubOptions* o) {
-  for (int s = 0; s < kStyleCount; ++s) {
-    if (Lower(value) == StyleName(s)) {
-      o->style = s;
-      return "";
-    }
+// --style, --role, --spelling: a choice by the name of its menu item.
+template <CommandAction kAction, int KzubOptions::*field>
+std::string ParseChoice(const std::string& value, KzubOptions* o) {
+  const int choice = FindName(value, kAction);
+  if (choice >= 0) {
+    o->*field = choice;
+    return "";
   }
-  return "unknown style " + Quoted(value) + ": accepted are " + StyleNames(", ");
-}
-
-std::string ParseRole(const std::string& value, KzubOptions* o) {
-  const int role = FindName(value, kRoleNames);
-  if (role < 0) return "unknown role " + Quoted(value) + ": accepted are buyer, seller";
-  o->role = role;
-  return "";
-}
-
-std::string ParseSpelling(const std::string& value, KzubOptions* o) {
-  const int spelling = FindName(value, kSpellingNames);
-  if (spelling < 0)
-    return "unknown spelling " + Quoted(value) + ": accepted are american, european";
-  o->spelling = spelling;
-  return "";
+  const char* what = kAction == CommandAction::Style  ? "style"
+                     : kAction == CommandAction::Role ? "role"
+                                                      : "spelling";
+  return std::string("unknown ") + what + " " + Quoted(value) + ": accepted are " +
+         NamesOf(kAction, ", ");
 }
 
 bool ParseKnob(const std::string& text, int* row) {
   static const char* const kNames[] = {"top", "middle", "bottom"};
   static const int kRows[] = {kTopRow, kMiddleRow, kBottomRow};
-  const int named = FindName(text, kNames);
+  int named = -1;
+  for (int k = 0; k < 3; ++k) named = Lower(text) == kNames[k] ? k : named;
   std::uint64_t value = named >= 0 ? static_cast<std::uint64_t>(kRows[named]) : 0;
   if (named < 0 && !ParseWhole(text, kTopRow, kBottomRow, &value)) return false;
   *row = static_cast<int>(value);
@@ -134,7 +145,7 @@ std::string ParseFreeze(const std::string& value, KzubOptions* o) {
   bool frozen[kSectionCount] = {false, false, false};
   bool wellFormed = SplitList(value, items, &count);
   for (int k = 0; wellFormed && k < count; ++k) {
-    const int s = FindName(items[k], kSectionNames);
+    const int s = FindName(items[k], CommandAction::Enable);
     wellFormed = s >= 0 && !frozen[s];
     if (wellFormed) frozen[s] = true;
   }
@@ -158,9 +169,9 @@ std::string ParseCount(const std::string& value, KzubOptions* o) {
 
 std::string ParseSeed(const std::string& value, KzubOptions* o) {
   std::uint64_t seed = 0;
-  if (!ParseWhole(value, 0, 0xFFFFFFFFu, &seed)) {
+  if (!ParseWhole(value, 0, kLastSecond, &seed)) {
     return "bad --seed " + Quoted(value) +
-           ": accepted is a whole number of seconds from 0 to 4294967295";
+           ": accepted is a whole number of seconds from 0 to " + std::to_string(kLastSecond);
   }
   o->seed = static_cast<std::uint32_t>(seed);
   o->seedGiven = true;
@@ -194,13 +205,18 @@ struct Option {
 
 const KzubOptions kDefaults{};
 
+// A choice option's help: its names and its default.
+std::string Choice(CommandAction action, int byDefault) {
+  return NamesOf(action, " or ") + " (default " + NameOf(action, byDefault) + ")";
+}
+
 const Option kOptions[] = {
-    {"--style", "NAME", ParseStyle,
-     StyleNames(" or ") + " (default " + StyleName(kDefaults.style) + ")"},
-    {"--role", "NAME", ParseRole,
-     "buyer or seller (default " + std::string(kRoleNames[kDefaults.role]) + ")"},
-    {"--spelling", "NAME", ParseSpelling,
-     "american or european (default " + std::string(kSpellingNames[kDefaults.spelling]) + ")"},
+    {"--style", "NAME", ParseChoice<CommandAction::Style, &KzubOptions::style>,
+     Choice(CommandAction::Style, kDefaults.style)},
+    {"--role", "NAME", ParseChoice<CommandAction::Role, &KzubOptions::role>,
+     Choice(CommandAction::Role, kDefaults.role)},
+    {"--spelling", "NAME", ParseChoice<CommandAction::Spelling, &KzubOptions::spelling>,
+     Choice(CommandAction::Spelling, kDefaults.spelling)},
     {"--knobs", "R0,R1,R2", ParseKnobs,
      "Beginning, Middle and End knob: top, middle, bottom or a row\nfrom " + RowRange() +
          " (default top,top,top)"},
@@ -210,7 +226,8 @@ const Option kOptions[] = {
      "how many comments, 1 to " + std::to_string(kKzubMaxCount) + " (default " +
          std::to_string(kDefaults.count) + ")"},
     {"--seed", "SECONDS", ParseSeed,
-     "clock reading of the first comment, 0 to 4294967295\n(default: the current time); the next "
+     "clock reading of the first comment, 0 to " + std::to_string(kLastSecond) +
+         "\n(default: the current time); the next "
      "use the seconds after"},
     {"--max-length", "N", ParseMaxLength,
      "print only comments of at most N characters, 1 to " + std::to_string(kKzubMaxLength) +
@@ -256,6 +273,9 @@ std::string Usage() {
          std::to_string(kKzubSkipLimit) +
          " seconds in a row\ngave no comment to print, or when standard output could not be "
          "written (a\nclosed pipe ends kzub quietly); 2 on bad input.\n"
+         "Lines reach a terminal one at a time and a file or a pipe 64 KB at a time.\n"
+         "Ctrl+C, SIGTERM and SIGHUP stop kzub after the current line, every line found\n"
+         "written; kill -9 loses those not yet written (at most 64 KB).\n"
          "Example: 20 different comments that fit an 80-character feedback form:\n"
          "  kzub --max-length 80 --unique --count 20\n";
 }
@@ -300,10 +320,11 @@ const char* KzubUsage() {
 std::string KzubSettings(const KzubOptions& o) {
   std::string frozen;
   for (int s = 0; s < kSectionCount; ++s) {
-    if (o.frozen[s]) frozen += (frozen.empty() ? "" : ",") + std::string(kSectionNames[s]);
+    if (o.frozen[s]) frozen += (frozen.empty() ? "" : ",") + NameOf(CommandAction::Enable, s);
   }
-  return "--style " + StyleName(o.style) + " --role " + kRoleNames[o.role] + " --spelling " +
-         kSpellingNames[o.spelling] + " --knobs " + std::to_string(o.knobRows[0]) + "," +
+  return "--style " + NameOf(CommandAction::Style, o.style) + " --role " +
+         NameOf(CommandAction::Role, o.role) + " --spelling " +
+         NameOf(CommandAction::Spelling, o.spelling) + " --knobs " + std::to_string(o.knobRows[0]) + "," +
          std::to_string(o.knobRows[1]) + "," + std::to_string(o.knobRows[2]) +
          (frozen.empty() ? "" : " --freeze " + frozen);
 }

@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <string>
 
-#include "compose/compose_settings.h"
+#include "midend/kudomat_zub.h"
 
 namespace kz {
 
 struct KzubOptions {
-  int style = 0;     // Classic
-  int role = 1;      // As Seller
-  int spelling = 1;  // American
+  int style = 0;                   // Classic
+  int role = kStartRole;           // as the program starts: As Seller
+  int spelling = kStartSpelling;   // American
   int knobRows[kSectionCount] = {kTopRow, kTopRow, kTopRow};
   bool frozen[kSectionCount] = {false, false, false};  // from the second comment on
   std::uint32_t count = 1;

@@ -80,12 +80,11 @@ struct Model {
   std::string box = "Revavav Evovod", mark = "00", clipboard;
   bool clipboardHeld = false;  // by another program
 
-  const kz::Panel& panel() const { return state.panel; }
+  const kz::Panel& panel() const { return state.session.panel; }
   // After a start-up between seconds t0 and t1: one for each second the style
   // and then the rows may have been drawn in.
   static std::vector<Model> AtStart(unsigned t0, unsigned t1);
-  // A message to the main window in `second`: WM_COMMAND (a: the id; a checkbox
-  // has toggled itself), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
+  // A message to the main window in `second`: WM_COMMAND (a: the id), WM_MOUSEMOVE, WM_LBUTTONDOWN or _UP (a, b: x, y).
   void Message(unsigned second, UINT message, int a, int b = 0);
   kz::Raster Painting() const;  // the native raster's fresh painting of the client area
 };

@@ -15,15 +15,15 @@ unsigned clockSeconds[2] = {};
 int clockReads = 0;
 void SetModelClock(unsigned first, unsigned then) {
   clockSeconds[0] = first, clockSeconds[1] = then, clockReads = 0;
-  kz::SetClock([]() -> kz::Seconds { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; });
 }
+kz::Seconds ModelClock() { return clockSeconds[clockReads < 1 ? clockReads++ : 1]; }
 
 kz::RecordingFrontEnd frontEnd;
 kz::NullSurface surface;
 
 kz::KudomatZub& MidEnd() {
   static const kz::StoredStrings strings;
-  static kz::KudomatZub* app = new kz::KudomatZub(strings, surface, frontEnd);  // 800 KB
+  static kz::KudomatZub* app = new kz::KudomatZub(strings, surface, frontEnd, ModelClock);  // 800 KB
   return *app;
 }
 
@@ -31,7 +31,6 @@ kz::KudomatZub& MidEnd() {
 void Load(const Model& m) {
   MidEnd().Restore(m.state);
   frontEnd.greyed = m.greyed;
-  for (int s = 0; s < kz::kSectionCount; ++s) frontEnd.checked[s] = m.panel().sliders[s].enabled;
   frontEnd.comment = m.box, frontEnd.mark = m.mark, frontEnd.clipboard = m.clipboard, frontEnd.clipboardHeld = m.clipboardHeld;
 }
 void Keep(Model& m) {
@@ -43,11 +42,11 @@ void Keep(Model& m) {
 }  // namespace
 
 const std::vector<int>& MenuIds() {
-  static std::vector<int> ids;
-  for (int id = ids.empty() ? 104 : 0x10000; id < 0x10000; ++id) {
-    const kz::CommandEntry* e = kz::FindCommand(id);
-    if (e && e->action != kz::CommandAction::SectionBox) ids.push_back(id);
-  }
+  static const std::vector<int> ids = [] {
+    std::vector<int> menu;
+    for (const kz::CommandEntry& e : kz::kCommands) if (kz::IsMenuItem(e)) menu.push_back(e.id);
+    return menu;
+  }();
   return ids;
 }
 
@@ -72,14 +71,10 @@ void Model::Message(unsigned second, UINT message, int a, int b) {
   Load(*this);
   SetModelClock(second, second);
   kz::KudomatZub& app = MidEnd();
-  if (message == WM_MOUSEMOVE) app.PointerMove(a, b);
+  if (message == WM_MOUSEMOVE) app.PointerMove(b);
   if (message == WM_LBUTTONDOWN) app.PointerPress(a, b);
   if (message == WM_LBUTTONUP) app.PointerRelease();
-  if (message == WM_COMMAND) {
-    const int box = a - kz::kSectionCheckboxes[0];
-    if (0 <= box && box < kz::kSectionCount) frontEnd.checked[box] = !frontEnd.checked[box];
-    app.Command(a);
-  }
+  if (message == WM_COMMAND) app.Command(a), kz::FinishFlash(app);
   Keep(*this);
 }
 

@@ -118,7 +118,7 @@ struct Seen {
 Seen Look(Program& p, bool repaint) {
   Model m;
   m.greyed = p.Greyed(MenuIds()), m.box = p.Text(IDC_COMMENT), m.mark = p.Text(IDC_LENGTH_MARK), m.clipboard = Clipboard();
-  for (int i = 0; i < kz::kSectionCount; ++i) m.state.panel.sliders[i].enabled = p.Checked(IDC_BEGINNING_BOX + i);
+  for (int i = 0; i < kz::kSectionCount; ++i) m.state.session.panel.sliders[i].enabled = p.Checked(IDC_BEGINNING_BOX + i);
   return {Line(m), repaint ? p.Repainted() : p.Picture()};
 }
 
@@ -143,7 +143,7 @@ std::string Differences(const Model& m, const Seen& s) {
 std::string Key(const Model& m) {
   std::string key(&m.state.sectionText[0][0], sizeof m.state.sectionText);
   for (const kz::SliderRecord& r : m.panel().sliders) key += Format("%d %d,", r.y, r.style);
-  return key + Format("%d %d %d ", m.state.HeldKnob(), m.panel().spelling, m.panel().role) + Line(m);
+  return key + Format("%d %d %d ", m.panel().dragIndex, m.panel().spelling, m.panel().role) + Line(m);
 }
 
 // The program and the models it may agree with, one for each second it may

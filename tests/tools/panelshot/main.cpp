@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   app.Command(settings[1] ? IDM_AMERICAN : IDM_EUROPEAN);
   app.Command(settings[2] ? IDM_AS_SELLER : IDM_AS_BUYER);
   app.Command(IDM_ENABLE_ALL);
-  for (int s = 0; s < kSectionCount; ++s) app.StepKnob(s, KnobRow(app.panel().sliders[s].y) - settings[3 + s]);
+  for (int s = 0; s < kSectionCount; ++s) app.StepKnob(s, app.Knob(s).row - settings[3 + s]);
   app.Repaint();
 
   const std::vector<std::uint8_t> file = raster.EncodeBmp();
