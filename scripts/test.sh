@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test. After the native build and the
-# shipped 32-bit one, which several lanes use, four lanes run side by side, as none shares a display, a Wine prefix, a port or a build
-# folder with another:
+# shipped 32-bit one, which several lanes use, four lanes run side by side,
+# as none shares a display, a Wine prefix, a port or a build folder with
+# another:
 #   native   the unit tests, then the fuzzers (each replays its corpus and
 #            fuzzes a few seconds, as many at once as there are cores);
 #   windows  both Windows builds and their static checks, then the end-to-end
@@ -116,7 +117,9 @@ set +m
 failed=()
 left=("${lanes[@]}")
 while [ ${#left[@]} -gt 0 ]; do
-  wait -n "${pid[@]}" 2>/dev/null || true
+  running=()
+  for lane in "${left[@]}"; do running+=("${pid[$lane]}"); done
+  wait -n "${running[@]}" 2>/dev/null || true
   still=()
   for lane in "${left[@]}"; do
     if kill -0 "${pid[$lane]}" 2>/dev/null; then still+=("$lane"); continue; fi
