@@ -35,8 +35,8 @@ native_lane() {
   nice -n 19 ctest --test-dir build/fuzz --output-on-failure -j"$jobs"
 }
 
-# The end-to-end tests' build first; the other Windows build and its tests
-# beside them, and the prefixes made while the program builds.
+# The end-to-end tests of the build this machine runs; beside them the other
+# Windows build and its smoke test, and the prefixes, made while builds run.
 windows_lane() {
   source scripts/wine-env.sh
   kz_choose_build
