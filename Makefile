@@ -1,6 +1,8 @@
 # The two commands: `make run` starts Kudomat Zub, `make test` runs every test.
 # `make web` builds the web page into build/web, `make serve` serves it.
-.PHONY: run test bench screenshot clean install uninstall dist web serve
+# `make fuzz` runs each fuzzer long (KZ_FUZZ_SECONDS, 600 by default) and
+# prints its coverage.
+.PHONY: run test fuzz bench screenshot clean install uninstall dist web serve
 
 # Where `make install` puts kzub and its man page; DESTDIR is put in front.
 PREFIX ?= /usr/local
@@ -12,6 +14,9 @@ run:
 
 test:
 	@scripts/test.sh
+
+fuzz:
+	@scripts/fuzz.sh $(KZ_FUZZ_SECONDS)
 
 web:
 	@scripts/deps.sh web && scripts/build.sh web

@@ -2,8 +2,7 @@
 # Configures and builds one of the builds: native, win32 (the shipped 32-bit
 # program), win64 (the same sources as a 64-bit Windows program), fuzz or
 # web (the page, built to WebAssembly into build/web).
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 jobs=$(nproc)
 windows() {  # folder, toolchain file
   # A toolchain is read only when a folder is first configured; given again,

@@ -2,8 +2,7 @@
 # Builds Kudomat Zub and starts it under Wine on the user's display: the
 # shipped 32-bit program where this machine runs 32-bit code, else the
 # 64-bit build of the same sources.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 if [ -z "${DISPLAY:-}" ]; then
   cat >&2 <<'MSG'
 make run: there is no display (DISPLAY is not set), so the window has nowhere to show.
@@ -12,7 +11,6 @@ Run it from a desktop session, over ssh -X, or on a virtual screen:
 MSG
   exit 1
 fi
-unset MAKEFLAGS MFLAGS MAKELEVEL
 scripts/deps.sh
 scripts/build.sh native
 source scripts/wine-env.sh

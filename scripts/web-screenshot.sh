@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's picture of the web page in headless Chromium, served on
 # 127.0.0.1; the server and the browser are ended afterwards.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/common.sh"
 out=${1:-docs/web.png}
-unset MAKEFLAGS MFLAGS MAKELEVEL
 scripts/deps.sh web
 scripts/build.sh web >/dev/null
 profile=$(mktemp -d)

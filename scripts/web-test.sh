@@ -2,9 +2,7 @@
 # Builds the web page and the native tools it is checked against, serves the
 # page on 127.0.0.1 as `make serve` does and runs the browser tests in
 # headless Chromium. The server and the browser are ended on the way out.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-unset MAKEFLAGS MFLAGS MAKELEVEL
+source "$(dirname "$0")/common.sh"
 scripts/deps.sh
 scripts/deps.sh web
 scripts/build.sh native

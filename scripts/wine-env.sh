@@ -7,6 +7,8 @@
 #   kz_xvfb_start [WxH]           start a private 24-bit X server (1024x768), set DISPLAY
 #   kz_wineserver_start           a persistent, warmed wine server
 #   kz_wine_session BUILD         all three for BUILD (X server once), ended on exit
+#   kz_wine_dpi_session BUILD DPI BASE   the same at DPI, on an X server of its own
+#                                 (1600x1200), in the prefix BASE-dpiDPI
 #   kz_wine_stop                  end the wine server and the X server
 #
 # KZ_FORCE_WIN64=1 takes the 64-bit path on a machine that could run both.
@@ -102,5 +104,19 @@ kz_wine_session() {
   trap kz_wine_stop EXIT
   if [ -z "$KZ_XVFB_PID" ]; then kz_xvfb_start; fi
   kz_wine_prefix "${2:-$PWD/build/wine-$1}" desktop
+  kz_wineserver_start
+}
+
+# A session at another DPI, which the wine server reads from the prefix when
+# it starts; the screen is large enough for 200%.
+kz_wine_dpi_session() {
+  kz_use_build "$1"
+  trap kz_wine_stop EXIT
+  kz_xvfb_start 1600x1200
+  kz_wine_prefix "$3-dpi$2" desktop
+  wineserver -k >/dev/null 2>&1 || true
+  "$KZ_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+  "$KZ_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1600x1200 /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
   kz_wineserver_start
 }

@@ -3,8 +3,7 @@
 # against the Windows build (scripts/build.sh win32, or win64: KZ_FORCE_WIN64=1).
 #   tests/e2e/run.sh [ctest arguments]         every e2e test through ctest
 #   tests/e2e/run.sh --driver monkey --seed 42 --steps 2000   one group, from the driver
-set -euo pipefail
-cd "$(dirname "$0")/../.."
+source "$(dirname "$0")/../../scripts/common.sh"
 root=$PWD
 source scripts/wine-env.sh
 kz_choose_build

@@ -242,6 +242,8 @@ void Monkey() {
       program.Post(w, WM_COMMAND, static_cast<WPARAM>(id));
       HWND shown = nullptr;
       for (int i = 0; i < 300 && !(shown = FindWindowA("#32770", id == IDM_HELP ? "Help" : "About")); ++i) Sleep(10);
+      // Found as soon as it is made; its buttons are there once it shows.
+      for (int i = 0; i < 300 && shown && !IsWindowVisible(shown); ++i) Sleep(10);
       if (!shown || IsWindowEnabled(w)) Fatal("no modal dialog opened");
       if (way == 0) program.Post(GetDlgItem(shown, IDOK), BM_CLICK);
       if (way == 1) BringToFront(shown), Keys({VK_ESCAPE});
