@@ -13,6 +13,6 @@ sleep 1
 mkdir -p "$(dirname "$out")"
 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
   --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$profile" --hide-scrollbars --window-size=636,290 \
+  --user-data-dir="$profile" --hide-scrollbars --window-size=1280,800 \
   --virtual-time-budget=3000 --screenshot="$PWD/$out" http://127.0.0.1:8719/ >/dev/null 2>&1
 echo "screenshot: $out"
