@@ -112,9 +112,12 @@ void HighContrast(Program& p, int k) {
   for (int i = 0; i < 4; ++i) off.colours[i] = GetSysColor(request.elements[i]);
   if (!p.Probe("KzHighContrast", &request, sizeof request)) Fatal("the program reads no SystemParametersInfoA");
   p.Command(IDM_FREEZE_MIDDLE);
-  // The screen may show the change a little later.
+  // The screen may show the change, and the freezing, a little later.
   kz::Raster picture = p.Repainted();
-  for (int i = 0; i < 50 && picture.At(0, 0) != on.window; ++i) Sleep(20), picture = p.Picture();
+  auto centre = [&](int s) { return picture.At((kz::kInitialSliders[s].x + 4) * k, rows[s] * k); };
+  for (int i = 0; i < 50 && (picture.At(0, 0) != on.window || centre(1) != on.grayText); ++i) {
+    Sleep(20), picture = p.Picture();
+  }
   // The controls keep the colours their own classes give them.
   std::vector<RECT> controls;
   EnumChildWindows(p.window(), AddControl, reinterpret_cast<LPARAM>(&controls));
@@ -130,7 +133,6 @@ void HighContrast(Program& p, int k) {
   }
   Expect(!strange, Format("high contrast: %d pixels in no system colour, first %s", strange, first.c_str()));
   // The focused End knob in the highlight, the frozen Middle one grey.
-  auto centre = [&](int s) { return picture.At((kz::kInitialSliders[s].x + 4) * k, rows[s] * k); };
   Expect(centre(2) == on.highlight && centre(1) == on.grayText && centre(0) == on.windowText,
          Format("high contrast knobs %06lx %06lx %06lx", centre(0), centre(1), centre(2)));
   p.Probe("KzHighContrast", &off, sizeof off);
