@@ -1,6 +1,5 @@
-// kzub: its option table, and the program itself against a model of the
-// composer's comments; its JSON through a real JSON parser, its help, its
-// version, and its refusals, giving up and failed writes.
+// kzub: its option table, and the program against a model of the composer's comments; its JSON
+// through a real JSON parser, its help, version, refusals, giving up and failed writes.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -154,22 +153,17 @@ TEST(KzubRun, PrintsTheComposersCommentsThatPassTheFilters) {
   }
 }
 
-// A signal half a second into a run of some hundred lines a second. SIGINT,
-// SIGTERM and SIGHUP end kzub after the line under way, every line found
-// written and whole, with the signal's status, though into a pipe kzub writes
-// whole buffers only: kill -9 there loses the lines not yet written, where a
-// terminal has had each at once. The first 20 lines are the model's.
+// A signal half a second into a run: SIGINT, SIGTERM and SIGHUP end kzub after the line under way,
+// with the signal's status; kill -9 loses a pipe's unwritten buffer, not a terminal's lines.
 TEST(KzubRun, ASignalLeavesWholeLinesAndTheSignalsStatus) {
   const std::string args = " --max-length 57 --count 100000 --seed 0";
   auto signalled = [&](const std::string& signal, const char* more = "") {
     return "timeout --preserve-status -s " + signal + " 0.5 " + kKzub + args + more;
   };
-  auto pipe = [&](const std::string& signal, const char* more = "") {
-    // The shell's own word on a kill -9 ("Killed") kept out of stderr.
-    return "{ " +
-           (signal == "KILL" ? "sh -c '" + signalled(signal) + "; exit $?' 2>/dev/null"
-                             : signalled(signal, more)) +
-           "; echo status $? >&2; }";
+  auto pipe = [&](const std::string& signal, const char* more = "") {  // without the shell's "Killed"
+    const std::string run =
+        signal == "KILL" ? "sh -c '" + signalled(signal) + "; exit $?' 2>/dev/null" : signalled(signal, more);
+    return "{ " + run + "; echo status $? >&2; }";
   };
   const struct {
     std::string command;
@@ -181,9 +175,8 @@ TEST(KzubRun, ASignalLeavesWholeLinesAndTheSignalsStatus) {
       {pipe("TERM", " --json") + kDecodeJson, 143, true, true},
       {pipe("HUP"), 129, true, false},
       {pipe("KILL"), 137, false, false},
-      {"{ script -qec '" + signalled("KILL") + "' /dev/null </dev/null; echo status $? >&2; }" +
-           " | tr -d '\\r'",
-       137, true, false},
+      {"{ script -qec '" + signalled("KILL") + "' /dev/null </dev/null; echo status $? >&2; } | tr -d '\\r'", 137,
+       true, false},
   };
   for (const auto& k : cases) {
     const RunResult run = RunShell(k.command);
@@ -229,9 +222,7 @@ TEST(KzubRun, RefusalsGivingUpAndFailedWritesAreOneLineOnStderr) {
   }
 }
 
-// --help and --version print what they should; the help, derived from the
-// option table, is pinned by a digest (FNV-1a): a changed option row changes
-// it. Options after --help are not read.
+// The help, from the option table, pinned by a digest (FNV-1a); options after --help are not read.
 TEST(KzubRun, HelpAndVersionArePinned) {
   const RunResult help = RunShell(kKzub + " --count 20 --help --style fancy");
   EXPECT_EQ(help.exitCode, 0);

@@ -97,9 +97,8 @@ const checks = {
     const [mark, comment] = kzub(second, style, spelling, role, [knobs, knobs, knobs]);
     return [got, [mark, comment, comment, comment]];  // on the clipboard, and said to screen readers
   },
-  // Drags knob `knob` from the top row to panel row `to`; off the track (and off the canvas) it stays where
-  // it was. `away` lets go outside the panel, which ends the drag: back over the knob, it stays. A resize
-  // then paints the whole panel, as the window repaints when uncovered.
+  // Drags knob `knob` from the top row to row `to` (off the track it stays); `away` lets go outside the panel,
+  // which ends the drag. A resize then repaints the whole panel, as the window does when uncovered.
   async drag(style, spelling, role, knob, to, away) {
     await set(style, spelling, role, 'top');
     const [x, y] = await knobAt(knob, 47), [, there] = await knobAt(knob, to), [, back] = await knobAt(knob, 95);
@@ -170,8 +169,7 @@ const checks = {
     await page.click(`[data-command="${ID.IDM_EUROPEAN}"]`); seen.push(await active());
     return [seen, ['comment', 'comment', `dialog-${ID.IDD_ABOUT}`, 'comment', String(ID.IDC_GENERATE)]];
   },
-  // On phones: no sideways scrolling, a touch drag moves a knob, and a tap on each knob at the top of its
-  // track (at its centre and at its grab area's upper edge, nearest the checkbox) leaves the checkboxes alone.
+  // On phones: no sideways scrolling, a touch drag moves a knob, taps on a knob (centre, top edge) spare the boxes.
   async touch(width, height, scale) {
     await load({ width, height, deviceScaleFactor: scale, isMobile: true, hasTouch: true });
     const fits = await js(() => document.documentElement.scrollWidth <= innerWidth);
@@ -182,8 +180,7 @@ const checks = {
     await page.touchscreen.touchStart(x, y); await page.touchscreen.touchMove(x, to); await page.touchscreen.touchEnd();
     return [[fits, boxes, await painted('classic', 'american', 'seller', [47, row, 47])], [true, true, true]];
   },
-  // With room to spare the window is centred, at the largest whole number of device pixels a panel pixel
-  // that fits, up to two CSS pixels.
+  // The window centred, a panel pixel the most whole device pixels that fit, up to two CSS pixels.
   async desk(width, height, dpr, scale) {
     await load({ width, height, deviceScaleFactor: dpr });
     return [await js(() => {
@@ -209,8 +206,7 @@ const checks = {
     await offline(false);
     return [got, kzub(second, 'flat', 'american', 'buyer', ['middle', 'middle', 'middle'])];
   },
-  // Forced colours: the canvas holds only what Canvas, CanvasText, Highlight and GrayText resolve to; the
-  // focused knob is in Highlight, a frozen section's in GrayText, the others in CanvasText.
+  // Forced colours: the canvas only in the four system colours, the focused knob Highlight, a frozen one GrayText.
   async forced() {
     const cdp = await page.createCDPSession(), emulate = (value) => cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value }] });
     await emulate('active');
@@ -248,8 +244,7 @@ const checks = {
     return [await js(() => [document.getElementById('window').hidden, document.activeElement.id]), [true, 'again']];
   },
   console: async () => [problems, []],
-  // `make serve`'s server logs one line per request; a browser that drops a connection mid-download (here
-  // with forty downloads asked for at once) is no error.
+  // `make serve` logs a line per request; a connection dropped mid-download (of forty asked at once) is no error.
   async serve() {
     const server = spawn('python3', [`${source}/web/serve.py`, `${source}/build/web`, '0']);
     let log = '';
