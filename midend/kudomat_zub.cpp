@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "compose/bounded_text.h"
@@ -276,15 +275,18 @@ KnobView KudomatZub::Knob(int section) const {
 
 ShortText KudomatZub::KnobValueText(int section) const {
   const KnobView knob = Knob(section);
-  const char* leftOut = knob.shown ? "" : ", left out";
   ShortText t = {};
-  if (knob.value > 0) {
-    std::snprintf(t.text, sizeof t.text, "+ %d%s", knob.value, leftOut);
-  } else if (knob.value < 0) {
-    std::snprintf(t.text, sizeof t.text, "-  %d%s", -knob.value, leftOut);
-  } else {
-    std::snprintf(t.text, sizeof t.text, "+|-  0%s", leftOut);
+  const int limit = static_cast<int>(sizeof t.text) - 1;
+  const char* sign = knob.value > 0 ? "+ " : knob.value < 0 ? "-  " : "+|-  ";
+  int length = AppendBounded(t.text, 0, limit, sign, static_cast<int>(std::strlen(sign)));
+  // The digits of |value| (0..100), most significant first.
+  char digits[12];
+  int n = 0;
+  for (int v = knob.value < 0 ? -knob.value : knob.value; n == 0 || v > 0; v /= 10) {
+    digits[n++] = static_cast<char>('0' + v % 10);
   }
+  while (n > 0) length = AppendBounded(t.text, length, limit, &digits[--n], 1);
+  if (!knob.shown) length = AppendBounded(t.text, length, limit, ", left out", 10);
   return t;
 }
 

@@ -56,18 +56,17 @@ void PanelLooks::Show(HDC target, const RECT& part, int k, const PanelPicture& p
   if (!from || !to) return picture.Show(target, area, k);
   GdiFlush();  // what GDI has batched is in the pixels read
   const int count = kClientWidth * kClientHeight;
-  drawn_.resize(count);
   for (int i = 0; i < count; ++i) drawn_[i] = Swapped(from[i]);
+  Colour* shown = drawn_;
   if (highContrast_) {
-    mapped_.resize(count);
-    HighContrastPicture(drawn_.data(), kClientWidth, kClientHeight, sliders, looks, colours_, mapped_.data());
-    drawn_.swap(mapped_);
+    HighContrastPicture(drawn_, kClientWidth, kClientHeight, sliders, looks, colours_, mapped_);
+    shown = mapped_;
   }
   if (ring >= 0) {
-    DrawFocusRing(drawn_.data(), kClientWidth, kClientHeight, sliders[ring].x, sliders[ring].y,
+    DrawFocusRing(shown, kClientWidth, kClientHeight, sliders[ring].x, sliders[ring].y,
                   highContrast_ ? colours_.windowText : kBlack);
   }
-  for (int i = 0; i < count; ++i) to[i] = Swapped(drawn_[i]);
+  for (int i = 0; i < count; ++i) to[i] = Swapped(shown[i]);
   shown_.Show(target, area, k);
 }
 

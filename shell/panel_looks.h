@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "panel/high_contrast.h"
 #include "shell/panel_picture.h"
 
@@ -32,7 +30,10 @@ class PanelLooks {
   PanelPicture shown_;  // the picture as shown, when that differs from it
   bool made_ = false;
   RECT lastRing_ = {};  // where the ring was last shown
-  std::vector<Colour> drawn_, mapped_;
+  // The picture's pixels, then mapped to the system colours: fixed arrays,
+  // as growable ones would link the C++ run-time's exception machinery.
+  Colour drawn_[kClientWidth * kClientHeight];
+  Colour mapped_[kClientWidth * kClientHeight];
 };
 
 }  // namespace kz

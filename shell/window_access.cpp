@@ -1,7 +1,7 @@
 // The window's accessibility; see window_access.h.
 #include "shell/window_access.h"
 
-#include <cstdio>
+#include "compose/bounded_text.h"
 
 namespace kz {
 namespace {
@@ -104,12 +104,13 @@ AccessiblePanelSource::Knob WindowAccess::ReadKnob(int section) {
   const int k = ScaleOf(window_);
   Knob knob = {KudomatZub::SectionName(section), {}, view.enabled, view.focused,
                {tile.x * k, tile.y * k, (tile.x + kTileSize) * k, (tile.y + kTileSize) * k}};
-  std::snprintf(knob.value, sizeof knob.value, "%s", app_.KnobValueText(section).text);
+  const int limit = static_cast<int>(sizeof knob.value) - 1;
+  AppendBounded(knob.value, 0, limit, app_.KnobValueText(section).text, limit);
   return knob;
 }
 
 void WindowAccess::ReadChoices(char* text, int size) {
-  std::snprintf(text, static_cast<size_t>(size), "%s", app_.Choices().text);
+  if (size > 0) AppendBounded(text, 0, size - 1, app_.Choices().text, size - 1);
 }
 
 void WindowAccess::TakeFocus(int section) { SetFocus(KnobWindow(window_, section)); }
