@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes every target long, as many at once as there are cores, and prints
 # each one's coverage. A target starts from its committed corpus
-# (fuzz/corpus/NAME) and what earlier runs found (build/fuzz/fuzz/found/NAME),
-# with the arguments its ctest run has.
+# (fuzz/corpus/NAME.zip, unpacked in the build folder) and what earlier runs
+# found (build/fuzz/fuzz/found/NAME), with the arguments its ctest run has.
 #   scripts/fuzz.sh [SECONDS]     each target's time; 600 by default
 #   scripts/fuzz.sh --merge       adds the found inputs that reach something
 #                                 new to the committed corpora
@@ -11,7 +11,7 @@ scripts/deps.sh
 scripts/build.sh fuzz >/dev/null
 ctest --test-dir build/fuzz --show-only=json-v1 >build/fuzz/tests.json
 python3 - build/fuzz/tests.json "$(nproc)" "${1:-600}" <<'PY'
-import json, os, re, subprocess, sys, time
+import json, os, re, subprocess, sys, time, zipfile
 tests, jobs, mode = json.load(open(sys.argv[1]))['tests'], int(sys.argv[2]), sys.argv[3]
 merge = mode == '--merge'
 source = os.getcwd()
@@ -27,6 +27,14 @@ def command(test):
 def cwd(test):
     return next(p['value'] for p in test['properties'] if p['name'] == 'WORKING_DIRECTORY')
 
+def zip_up(folder, name):
+    """The merged corpus back into its committed zip, the same bytes for the same inputs."""
+    with zipfile.ZipFile(os.path.join(source, 'fuzz', 'corpus', name + '.zip'), 'w') as z:
+        for f in sorted(os.listdir(folder)):
+            info = zipfile.ZipInfo(f, (1980, 1, 1, 0, 0, 0))
+            info.compress_type, info.external_attr = zipfile.ZIP_DEFLATED, 0o644 << 16
+            z.writestr(info, open(os.path.join(folder, f), 'rb').read())
+
 def report(test, process, log):
     text = open(log, errors='replace').read()
     if process.returncode:
@@ -35,6 +43,7 @@ def report(test, process, log):
     if merge:
         added = re.findall(r'MERGE-OUTER: (\d+) new files', text)
         print(f"{test['name']}: {added[-1] if added else '?'} inputs added to its corpus")
+        zip_up(os.path.join(cwd(test), test['command'][-1]), test['name'])
         return
     done = [line for line in text.splitlines() if ' cov: ' in line]
     if not done:
