@@ -99,13 +99,12 @@ bool KudomatZub::Command(int id) {
   Reseed();
   CompleteFlash();
   const Snapshot before = Take();
-  Carry(id);
+  Carry(*entry);
   ShowChanges(before, false);
   return true;
 }
 
-void KudomatZub::Carry(int id) {
-  const CommandEntry& entry = *FindCommand(id);
+void KudomatZub::Carry(const CommandEntry& entry) {
   Panel& panel = session_.panel;
   switch (entry.action) {
     case CommandAction::Generate:

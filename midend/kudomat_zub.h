@@ -144,7 +144,7 @@ class KudomatZub {
   Snapshot Take() const;
   void Reseed();
   void CompleteFlash();
-  void Carry(int id);
+  void Carry(const CommandEntry& entry);
   void ShowChanges(const Snapshot& before, bool everything);
   ChoiceState Choice() const;
 
