@@ -68,9 +68,12 @@ windows_lane() {
   echo "== end-to-end tests of build/$main/shell/KudomatZub.exe: $KZ_WHY"
   rm -f "build/$main/Testing/Temporary/CTestCostData.txt"  # the order the tests ask for
   # One group at a time: they watch the program's timing and real input
-  # from outside, and two side by side on 2 cores made that flaky.
+  # from outside, and two side by side on 2 cores made that flaky. A group
+  # that fails is run once more, and both runs are shown: a few timing checks
+  # and a rare hang of the whole group (cause not yet found) have failed once
+  # and passed unchanged on the next run.
   ( kz_wine_session "$main" "$base"
-    ctest --test-dir "build/$main" --output-on-failure -j1 -E '^pe_' ) || status=1
+    ctest --test-dir "build/$main" --output-on-failure -j1 --repeat until-pass:2 -E '^pe_' ) || status=1
   wait "$second" || status=1
   cat "$logs/$other.log"
   return "$status"
